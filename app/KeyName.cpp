@@ -1,0 +1,23 @@
+#include "app/KeyName.h"
+
+namespace app {
+
+constexpr int kLastAnsiCode = 255;
+
+std::optional<std::string> KeyName(std::int16_t code, platform::WindowSystem& ws) {
+    if (code >= kVkF1 && code <= kVkF12) {
+        return "F" + std::to_string(code - kVkF1 + 1);
+    }
+    if (code < 0 || code > kLastAnsiCode) {
+        return std::nullopt;
+    }
+    if (std::optional<std::string> ansi = ws.AnsiCharacter(static_cast<std::uint8_t>(code))) {
+        return ansi;
+    }
+    if (std::optional<std::string> typed = ws.KeyboardCharacter(code)) {
+        return typed;
+    }
+    return std::to_string(code);
+}
+
+}  // namespace app

@@ -1,0 +1,53 @@
+// The main window as designed: caption, size, colours and controls in tab order.
+#pragma once
+
+#include <iterator>
+
+#include "app/version.h"
+#include "platform/Form.h"
+
+namespace app {
+
+constexpr std::uint32_t kFormBackColour = 0x00FFC0C0;  // a soft lavender blue
+constexpr std::uint32_t kLinkBlue = 0x00FF0000;
+constexpr std::uint32_t kLinkRed = 0x000000FF;
+
+constexpr platform::FontSpec kSongTi12{"宋体", 120, platform::kWeightNormal, false};
+constexpr platform::FontSpec kFangSong10Underlined{"仿宋", 105, platform::kWeightNormal, true};
+
+// Who to ask, and where: the contact line at the bottom of the window.
+constexpr const char* kContactCaption = "联系作者 QQ：10001（欢迎光临Orvane网店）";
+
+using platform::Control;
+using platform::ControlKind;
+
+inline constexpr platform::ControlDef kMainControls[] = {
+    {.id = Control::Text1, .kind = ControlKind::TextBox, .caption = "F8",
+     .rect = {1755, 135, 420, 390}, .font = kSongTi12, .enabled = false},
+    {.id = Control::cmdSetKey, .kind = ControlKind::Button, .caption = "设置热键",
+     .rect = {180, 135, 1515, 375}, .font = kSongTi12},
+    {.id = Control::cmdMini, .kind = ControlKind::Button, .caption = "托盘",
+     .rect = {2745, 135, 795, 375}, .font = kSongTi12},
+    // The box stands after its caption, at the right of the window.
+    {.id = Control::CbAuto, .kind = ControlKind::CheckBox, .caption = "下次自动托盘显示",
+     .rect = {2430, 945, 1905, 315}, .backColour = kFormBackColour, .textLeftOfBox = true},
+    {.id = Control::Command1, .kind = ControlKind::Button, .caption = "帮助",
+     .rect = {3600, 135, 795, 375}, .font = kSongTi12},
+    {.id = Control::LbQQ, .kind = ControlKind::Label, .caption = kContactCaption,
+     .rect = {225, 630, 4095, 210}, .font = kFangSong10Underlined, .foreColour = kLinkBlue,
+     .autoSize = true},
+};
+
+inline constexpr platform::FormDef kFrmPos{
+    .caption = ORVANE_WINDOW_CAPTION,
+    .clientWidth = 4590,
+    .clientHeight = 1335,
+    .left = 7200,
+    .top = 4650,
+    .backColour = kFormBackColour,
+    .border = platform::Border::FixedSingle,
+    .controls = kMainControls,
+    .controlCount = static_cast<int>(std::size(kMainControls)),
+};
+
+}  // namespace app

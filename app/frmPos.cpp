@@ -1,0 +1,49 @@
+#include "app/frmPos.h"
+
+#include "app/KeyName.h"
+#include "settings/ConfigFile.h"
+
+namespace app {
+
+using platform::Control;
+
+void frmPos::Form_Load() {
+    if (ws_.PreviousInstance()) {
+        // The running instance keeps its window and its settings untouched.
+        ws_.EndInstance();
+        return;
+    }
+    const std::optional<settings::LoadedConfig> config = settings::LoadConfig(ws_);
+    if (!config) {
+        HotKey_ = settings::kDefaultHotKey;
+        AutoTray_ = 0;
+        return;  // the box keeps "F8" and stays unchecked
+    }
+    if (config->hotKey) {
+        HotKey_ = *config->hotKey;
+    }
+    AutoTray_ = config->autoTray;
+    // Changing the box raises its click event, which saves the settings again
+    // with the values just read.
+    if (AutoTray_ == 0) {
+        ws_.SetCheckValue(Control::CbAuto, 0);
+    } else {
+        ws_.SetCheckValue(Control::CbAuto, 1);
+        ws_.SetWindowState(platform::WindowState::Minimised);
+    }
+    ShowHotKeyName(HotKey_);
+}
+
+void frmPos::Form_Unload() {
+    DeleteTrayIcon();
+    SaveConfig();
+}
+
+void frmPos::ShowHotKeyName(std::int16_t key) {
+    // A code with no name (outside 0 to 255) leaves the box as it is.
+    if (const std::optional<std::string> name = KeyName(key, ws_)) {
+        ws_.SetText(Control::Text1, *name);
+    }
+}
+
+}  // namespace app

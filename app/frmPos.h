@@ -1,0 +1,63 @@
+// frmPos, the program's main window: its state and its event handlers.
+//
+// The window itself is the window system's; this class is what it does.  Each
+// handler runs to completion on the window thread before the next event.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/FormEvents.h"
+#include "platform/WindowSystem.h"
+
+namespace app {
+
+class frmPos final : public platform::FormEvents {
+public:
+    explicit frmPos(platform::WindowSystem& ws) : ws_(ws) {}
+
+    // Start-up and shutdown.
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    // The hotkey poll.
+    void Timer1_Timer() override;
+    bool IsTopmost(platform::Handle hwnd);
+
+    // The settings file.
+    void CbAuto_Click() override;
+
+    // Choosing the hotkey.
+    void cmdSetKey_Click() override;
+    void Text1_KeyUp(std::int16_t& keyCode, int shift) override;
+
+    // The tray.
+    void cmdMini_Click() override;
+    void Form_Resize() override;
+    void Form_MouseMove(const platform::MouseMove& event) override;
+    void TaskbarCreated() override;
+
+    // Help and the web links.
+    void Command1_Click() override;
+    void LbQQ_Click() override;
+    void LbQQ_MouseMove(const platform::MouseMove& event) override;
+
+    platform::Handle TargetWindow() const { return TargetWindow_; }
+    std::int16_t HotKey() const { return HotKey_; }
+    std::int16_t AutoTray() const { return AutoTray_; }
+    const platform::TrayRecord& TrayData() const { return TrayData_; }
+
+private:
+    bool IsKeyDown(std::int16_t key);
+    void SaveConfig();
+    void AddTrayIcon();
+    void DeleteTrayIcon();
+    void ShowHotKeyName(std::int16_t key);
+
+    platform::WindowSystem& ws_;
+    platform::Handle TargetWindow_ = 0;
+    std::int16_t HotKey_ = 0;
+    std::int16_t AutoTray_ = 0;
+    platform::TrayRecord TrayData_{};
+};
+
+}  // namespace app

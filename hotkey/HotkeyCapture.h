@@ -1,0 +1,20 @@
+// The set-hotkey button and the box that captures the next key.  The state
+// lives in the two controls only: the box is enabled and the button says
+// "确定" while capturing.
+#pragma once
+
+#include "platform/WindowSystem.h"
+
+namespace hotkey {
+
+constexpr const char* kCaptionIdle = "设置热键";
+constexpr const char* kCaptionCapturing = "确定";
+constexpr const char* kInvalidKeyMessage = "按键无效，请重新设置！";
+
+enum class ClickOutcome { Rejected, CaptureStarted, CaptureEnded };
+
+// One click of the button.  Confirming an empty box is rejected with a
+// message and changes nothing.
+ClickOutcome ClickSetKey(platform::WindowSystem& ws);
+
+}  // namespace hotkey

@@ -1,0 +1,22 @@
+// Choosing the hotkey in the main window.
+#include "app/KeyName.h"
+#include "app/frmPos.h"
+#include "hotkey/HotkeyCapture.h"
+
+namespace app {
+
+// The file is written when capturing starts as well as when it ends.
+void frmPos::cmdSetKey_Click() {
+    if (hotkey::ClickSetKey(ws_) != hotkey::ClickOutcome::Rejected) {
+        SaveConfig();
+    }
+}
+
+// The key is live from the next poll on, before the button confirms it; its
+// name replaces whatever the key typed into the box.
+void frmPos::Text1_KeyUp(std::int16_t& keyCode, int /*shift*/) {
+    HotKey_ = keyCode;
+    ShowHotKeyName(keyCode);
+}
+
+}  // namespace app

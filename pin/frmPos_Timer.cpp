@@ -1,0 +1,23 @@
+// The main window's timer: every tick looks at the hotkey and, while it is
+// down, flips the foreground window between pinned and not.
+#include "app/frmPos.h"
+#include "pin/PinToggle.h"
+
+namespace app {
+
+bool frmPos::IsKeyDown(std::int16_t key) { return pin::IsKeyDown(ws_, key); }
+
+bool frmPos::IsTopmost(platform::Handle hwnd) { return pin::IsTopmost(ws_, hwnd); }
+
+void frmPos::Timer1_Timer() {
+    if (!IsKeyDown(HotKey_)) {
+        return;
+    }
+    TargetWindow_ = ws_.GetForegroundWindow();
+    if (TargetWindow_ == ws_.MainWindow()) {
+        return;  // never pin or un-pin ourselves
+    }
+    pin::ToggleTopmost(ws_, TargetWindow_);
+}
+
+}  // namespace app

@@ -1,0 +1,32 @@
+// The events the window system raises, one handler each, named after the
+// control and the event.  The main window's logic implements this; the window
+// system calls it one event at a time on the window thread.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/WindowSystem.h"
+
+namespace platform {
+
+class FormEvents {
+public:
+    virtual ~FormEvents() = default;
+
+    virtual void Form_Load() = 0;
+    virtual void Form_Unload() = 0;
+    virtual void Form_Resize() = 0;
+    virtual void Form_MouseMove(const MouseMove& event) = 0;
+    virtual void Timer1_Timer() = 0;
+    virtual void cmdSetKey_Click() = 0;
+    virtual void Text1_KeyUp(std::int16_t& keyCode, int shift) = 0;
+    virtual void CbAuto_Click() = 0;
+    virtual void cmdMini_Click() = 0;
+    virtual void Command1_Click() = 0;
+    virtual void LbQQ_Click() = 0;
+    virtual void LbQQ_MouseMove(const MouseMove& event) = 0;
+    // The shell (Explorer) has started again and lost every tray icon.
+    virtual void TaskbarCreated() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,80 @@
+#include "settings/ConfigFile.h"
+
+#include <string>
+
+#include "settings/NumberReading.h"
+
+namespace settings {
+namespace {
+
+constexpr char kCR = '\r';
+constexpr char kLF = '\n';
+
+// Takes one line off the front of rest; a CR, or CR LF, ends it.
+std::string TakeLine(std::string_view& rest) {
+    const std::size_t end = rest.find(kCR);
+    if (end == std::string_view::npos) {
+        std::string line(rest);
+        rest = {};
+        return line;
+    }
+    std::string line(rest.substr(0, end));
+    std::size_t next = end + 1;
+    if (next < rest.size() && rest[next] == kLF) {
+        ++next;
+    }
+    rest.remove_prefix(next);
+    return line;
+}
+
+}  // namespace
+
+FirstTwoLines SplitFirstTwoLines(std::string_view content) {
+    FirstTwoLines lines;
+    lines.line1 = TakeLine(content);
+    lines.line2 = TakeLine(content);
+    return lines;
+}
+
+LoadedConfig ParseConfig(std::string_view content) {
+    const FirstTwoLines lines = SplitFirstTwoLines(content);
+    LoadedConfig config;
+    if (lines.line1.empty()) {
+        config.hotKey = kDefaultHotKey;
+    } else {
+        config.hotKey = ReadInteger16(lines.line1);
+    }
+    // Anything but 0 or 1 on line 2 (including what doesn't fit) means 0.
+    const std::optional<std::int16_t> flag = ReadInteger16(lines.line2);
+    config.autoTray = (flag && *flag == 1) ? 1 : 0;
+    return config;
+}
+
+std::string PrintedNumberLine(int value) {
+    const std::string digits = std::to_string(value);
+    return (value < 0 ? digits : " " + digits) + " \r\n";
+}
+
+std::string FormatConfig(std::int16_t hotKey, int checkValue) {
+    std::string content = PrintedNumberLine(hotKey);
+    if (checkValue == 0 || checkValue == 1) {
+        content += PrintedNumberLine(checkValue);
+    }
+    return content;
+}
+
+std::optional<LoadedConfig> LoadConfig(platform::WindowSystem& ws) {
+    if (!ws.NormalFileExists(kConfigPath)) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> content = ws.ReadFileHead(kConfigPath, kMaxConfigBytes);
+    return ParseConfig(content.value_or(std::string()));
+}
+
+void SaveConfigFile(platform::WindowSystem& ws, std::int16_t hotKey, int checkValue) {
+    // Whether it worked is nobody's business but the file's: a save that
+    // can't write loses the settings silently, as it always has.
+    ws.ReplaceFile(kConfigPath, FormatConfig(hotKey, checkValue));
+}
+
+}  // namespace settings

@@ -1,0 +1,52 @@
+// The settings file: two lines, the hotkey's key code and the start-in-tray
+// flag, each written " 119 " style with CR LF, at a fixed path.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/WindowSystem.h"
+
+namespace settings {
+
+constexpr const char* kConfigPath = "C:\\TopConfig.ini";
+constexpr std::int16_t kDefaultHotKey = 119;  // F8
+
+// Two short lines are all the file ever needs; reading stops here so that a
+// huge or binary file costs nothing at start-up.
+constexpr std::size_t kMaxConfigBytes = 64 * 1024;
+
+struct FirstTwoLines {
+    std::string line1;
+    std::string line2;
+};
+
+// Lines end at CR or CR LF; a lone LF is part of the line.
+FirstTwoLines SplitFirstTwoLines(std::string_view content);
+
+// What the load sets.  hotKey stays unset when line 1 holds a number that
+// doesn't fit in 16 bits: the caller then keeps what it had.
+struct LoadedConfig {
+    std::optional<std::int16_t> hotKey;
+    std::int16_t autoTray = 0;
+};
+
+LoadedConfig ParseConfig(std::string_view content);
+
+// One line as the BASIC print statement writes a number: a blank in the sign
+// position unless negative, the digits, a blank, CR LF.
+std::string PrintedNumberLine(int value);
+
+// The file's content; line 2 only for a check value of 0 or 1.
+std::string FormatConfig(std::int16_t hotKey, int checkValue);
+
+// Reads the file if it exists (a hidden or system file counts as missing).
+// Nothing when it is missing; a file that can't be read loads as empty.
+std::optional<LoadedConfig> LoadConfig(platform::WindowSystem& ws);
+
+void SaveConfigFile(platform::WindowSystem& ws, std::int16_t hotKey, int checkValue);
+
+}  // namespace settings

@@ -1,0 +1,97 @@
+// Choosing the hotkey: the two-state button and the capture box.
+#include <gtest/gtest.h>
+
+#include "app/frmPos.h"
+#include "hotkey/HotkeyCapture.h"
+#include "tests/fakes/FakeWindowSystem.h"
+
+namespace {
+
+using platform::Control;
+
+class HotkeyCaptureTest : public testing::Test {
+protected:
+    HotkeyCaptureTest() {
+        ws.Connect(form);
+        form.Form_Load();
+    }
+    void ReleaseKey(int code) {
+        std::int16_t key = static_cast<std::int16_t>(code);
+        form.Text1_KeyUp(key, 0);
+    }
+    bool Capturing() { return ws.enabled[Control::Text1]; }
+
+    fakes::FakeWindowSystem ws;
+    app::frmPos form{ws};
+};
+
+TEST_F(HotkeyCaptureTest, ClickKeyClickChoosesTheKeyAndSavesTwice) {
+    form.cmdSetKey_Click();
+    EXPECT_TRUE(Capturing());
+    EXPECT_EQ(ws.texts[Control::cmdSetKey], "确定");
+    EXPECT_EQ(ws.focused, Control::Text1);
+    EXPECT_EQ(ws.ReadConfig(), " 119 \r\n 0 \r\n") << "saved when capturing starts";
+
+    ReleaseKey(65);
+    EXPECT_EQ(form.HotKey(), 65) << "live before it is confirmed";
+    EXPECT_EQ(ws.texts[Control::Text1], "A");
+    EXPECT_EQ(ws.ReadConfig(), " 119 \r\n 0 \r\n") << "a key alone saves nothing";
+
+    form.cmdSetKey_Click();
+    EXPECT_FALSE(Capturing());
+    EXPECT_EQ(ws.texts[Control::cmdSetKey], "设置热键");
+    EXPECT_EQ(ws.ReadConfig(), " 65 \r\n 0 \r\n");
+    EXPECT_EQ(ws.Count("ReplaceFile"), 2);
+}
+
+TEST_F(HotkeyCaptureTest, KeysAndTheirNames) {
+    const struct {
+        int code;
+        const char* name;
+    } cases[] = {{116, "F5"}, {13, "\r"}, {16, "\x10"}, {49, "1"}, {186, ";"}, {123, "F12"}};
+    form.cmdSetKey_Click();
+    for (const auto& c : cases) {
+        ReleaseKey(c.code);
+        EXPECT_EQ(form.HotKey(), c.code);
+        EXPECT_EQ(ws.texts[Control::Text1], c.name) << c.code;
+    }
+}
+
+TEST_F(HotkeyCaptureTest, TheKeyReplacesWhateverWasTyped) {
+    form.cmdSetKey_Click();
+    ws.texts[Control::Text1] = "F8aaa";
+    ReleaseKey(66);
+    EXPECT_EQ(ws.texts[Control::Text1], "B");
+}
+
+TEST_F(HotkeyCaptureTest, EmptyBoxIsRejectedAndCaptureGoesOn) {
+    form.cmdSetKey_Click();
+    const int savesBefore = ws.Count("ReplaceFile");
+    ws.texts[Control::Text1] = "";  // cut with the mouse
+    form.cmdSetKey_Click();
+    EXPECT_EQ(ws.messageBoxes, std::vector<std::string>{"按键无效，请重新设置！"});
+    EXPECT_TRUE(Capturing());
+    EXPECT_EQ(ws.texts[Control::cmdSetKey], "确定");
+    EXPECT_EQ(ws.Count("ReplaceFile"), savesBefore);
+
+    ReleaseKey(67);  // a key puts things right
+    form.cmdSetKey_Click();
+    EXPECT_FALSE(Capturing());
+    EXPECT_EQ(ws.ReadConfig(), " 67 \r\n 0 \r\n");
+}
+
+TEST_F(HotkeyCaptureTest, EmptyBoxWhileIdleJustStartsCapturing) {
+    // Only "确定" with an empty box is an invalid key.
+    ws.texts[Control::Text1] = "";
+    form.cmdSetKey_Click();
+    EXPECT_TRUE(ws.messageBoxes.empty());
+    EXPECT_TRUE(Capturing());
+}
+
+TEST_F(HotkeyCaptureTest, SaveKeepsTheCheckBox) {
+    ws.checks[Control::CbAuto] = 1;
+    form.cmdSetKey_Click();
+    EXPECT_EQ(ws.ReadConfig(), " 119 \r\n 1 \r\n");
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+// The timer tick: pin or un-pin the foreground window while the hotkey is down.
+#include <gtest/gtest.h>
+
+#include "app/frmPos.h"
+#include "pin/PinToggle.h"
+#include "tests/fakes/FakeWindowSystem.h"
+
+namespace {
+
+using fakes::FakeWindowSystem;
+using platform::kExStyleTopmost;
+
+constexpr platform::Handle kEditor = 0x5000;
+constexpr int kF8 = 119;
+
+class PinToggleTest : public testing::Test {
+protected:
+    PinToggleTest() {
+        ws.Connect(form);
+        form.Form_Load();  // no settings file: F8
+        ws.log.clear();
+        ws.exStyles[kEditor] = 0x100;  // some unrelated extended style
+        ws.exStyles[FakeWindowSystem::kMainWindow] = 0;
+        ws.foreground = kEditor;
+    }
+    bool EditorPinned() { return (ws.exStyles[kEditor] & kExStyleTopmost) != 0; }
+
+    FakeWindowSystem ws;
+    app::frmPos form{ws};
+};
+
+TEST_F(PinToggleTest, KeyUpOnlyReadsTheKey) {
+    form.Timer1_Timer();
+    EXPECT_EQ(ws.log, std::vector<std::string>{"GetAsyncKeyState 119"});
+    EXPECT_EQ(form.TargetWindow(), 0u);
+}
+
+TEST_F(PinToggleTest, KeyDownPinsThenUnpins) {
+    ws.keysDown = {kF8};
+    form.Timer1_Timer();
+    EXPECT_TRUE(EditorPinned());
+    EXPECT_EQ(form.TargetWindow(), kEditor);
+    EXPECT_EQ(ws.log.back(), "SetWindowPos 5000 -1 flags 13");
+    EXPECT_EQ(ws.exStyles[kEditor], 0x108u) << "only the topmost bit changes";
+
+    form.Timer1_Timer();
+    EXPECT_FALSE(EditorPinned());
+    // Un-pinning sends the window to the bottom, without activating it: a
+    // plain z-order change that really drops the topmost state everywhere.
+    EXPECT_EQ(ws.log.back(), "SetWindowPos 5000 1 flags 13");
+}
+
+TEST_F(PinToggleTest, HeldKeyFlipsOncePerTick) {
+    ws.keysDown = {kF8};
+    for (int tick = 1; tick <= 5; ++tick) {
+        form.Timer1_Timer();
+        EXPECT_EQ(EditorPinned(), tick % 2 == 1) << "tick " << tick;
+    }
+}
+
+TEST_F(PinToggleTest, NeverTogglesItsOwnWindow) {
+    ws.keysDown = {kF8};
+    ws.foreground = FakeWindowSystem::kMainWindow;
+    form.Timer1_Timer();
+    EXPECT_EQ(ws.Count("SetWindowPos"), 0);
+    EXPECT_EQ(ws.Count("GetExtendedStyle"), 0);
+    EXPECT_EQ(form.TargetWindow(), FakeWindowSystem::kMainWindow);
+}
+
+TEST_F(PinToggleTest, NoForegroundWindowIsPassedOnHarmlessly) {
+    ws.keysDown = {kF8};
+    ws.foreground = 0;
+    form.Timer1_Timer();
+    EXPECT_EQ(ws.log.back(), "SetWindowPos 0 -1 flags 13");
+    form.Timer1_Timer();  // and the next tick still works
+    EXPECT_EQ(ws.Count("GetAsyncKeyState"), 2);
+}
+
+TEST_F(PinToggleTest, OtherKeysDoNothing) {
+    ws.keysDown = {65, 16};
+    form.Timer1_Timer();
+    EXPECT_FALSE(EditorPinned());
+}
+
+TEST_F(PinToggleTest, ANewHotkeyIsLiveAtTheNextTick) {
+    std::int16_t shift = 16;
+    form.Text1_KeyUp(shift, 0);
+    ws.keysDown = {16};
+    form.Timer1_Timer();
+    EXPECT_TRUE(EditorPinned());
+}
+
+TEST_F(PinToggleTest, HotKeyZeroNeverToggles) {
+    FakeWindowSystem fresh;
+    app::frmPos f(fresh);
+    fresh.WriteConfig("abc\r\n0\r\n");
+    f.Form_Load();
+    ASSERT_EQ(f.HotKey(), 0);
+    fresh.keysDown = {kF8};
+    fresh.foreground = kEditor;
+    f.Timer1_Timer();
+    EXPECT_EQ(fresh.Count("SetWindowPos"), 0);
+}
+
+TEST(IsTopmost, LooksAtTheTopmostBitOnly) {
+    FakeWindowSystem ws;
+    const struct {
+        std::uint32_t style;
+        bool topmost;
+    } cases[] = {{0, false}, {0x8, true}, {0xFFFFFFFF, true}, {0xFFFFFFF7, false}, {0x108, true}};
+    for (const auto& c : cases) {
+        ws.exStyles[kEditor] = c.style;
+        EXPECT_EQ(pin::IsTopmost(ws, kEditor), c.topmost) << std::hex << c.style;
+    }
+}
+
+}  // namespace

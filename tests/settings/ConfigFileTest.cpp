@@ -1,0 +1,135 @@
+#include "settings/ConfigFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "tests/fakes/FakeWindowSystem.h"
+
+namespace {
+
+using settings::LoadedConfig;
+
+struct ParseCase {
+    const char* name;
+    std::string content;
+    std::optional<std::int16_t> hotKey;
+    std::int16_t autoTray;
+    friend void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ParseConfigTest : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseConfigTest, ReadsBothLines) {
+    const ParseCase& c = GetParam();
+    const LoadedConfig config = settings::ParseConfig(c.content);
+    EXPECT_EQ(config.hotKey, c.hotKey);
+    EXPECT_EQ(config.autoTray, c.autoTray);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ParseConfigTest,
+    testing::Values(
+        ParseCase{"AsWritten", " 65 \r\n 1 \r\n", 65, 1},
+        ParseCase{"Bare", "65\r\n1\r\n", 65, 1},
+        ParseCase{"SingleLine", "65", 65, 0},
+        ParseCase{"SingleLineWithEnd", "65\r\n", 65, 0},
+        ParseCase{"EmptyFile", "", 119, 0},
+        ParseCase{"FirstLineEmpty", "\r\n1\r\n", 119, 1},
+        ParseCase{"FirstLineBlank", " \r\n0\r\n", 0, 0},
+        ParseCase{"Letters", "abc\r\n1\r\n", 0, 1},
+        ParseCase{"TooLarge", "70000\r\n1\r\n", std::nullopt, 1},
+        ParseCase{"Fraction", "65.9\r\n0\r\n", 65, 0},
+        ParseCase{"Negative", "-3\r\n0\r\n", -3, 0},
+        ParseCase{"Hex", "&H41\r\n0\r\n", 65, 0},
+        ParseCase{"FlagTwo", "65\r\n2\r\n", 65, 0},
+        ParseCase{"FlagMinusOne", "65\r\n-1\r\n", 65, 0},
+        ParseCase{"FlagOneAndAHalf", "65\r\n1.5\r\n", 65, 1},
+        ParseCase{"FlagTooLarge", "65\r\n70000\r\n", 65, 0},
+        ParseCase{"CrOnly", "65\r1\r", 65, 1},
+        ParseCase{"LfOnlyIsOneLine", "119\n1\n", 1191, 0},
+        ParseCase{"ThirdLineIgnored", "65\r\n1\r\n99\r\n", 65, 1},
+        ParseCase{"Binary", std::string("\0\x01\xff\r\n\x80", 6), 0, 0}),
+    [](const testing::TestParamInfo<ParseCase>& info) { return info.param.name; });
+
+TEST(FormatConfig, WritesTheTwelveBytesOfF8Checked) {
+    EXPECT_EQ(settings::FormatConfig(119, 1), " 119 \r\n 1 \r\n");
+    EXPECT_EQ(settings::FormatConfig(119, 1).size(), 12u);
+}
+
+TEST(FormatConfig, SignPositionAndSecondLine) {
+    EXPECT_EQ(settings::FormatConfig(65, 0), " 65 \r\n 0 \r\n");
+    EXPECT_EQ(settings::FormatConfig(-3, 0), "-3 \r\n 0 \r\n");
+    EXPECT_EQ(settings::FormatConfig(0, 1), " 0 \r\n 1 \r\n");
+    // A check value other than 0 or 1 writes no second line.
+    EXPECT_EQ(settings::FormatConfig(65, 2), " 65 \r\n");
+}
+
+TEST(FormatConfig, ReadsBackAsWritten) {
+    for (std::int16_t key : {std::int16_t{-32768}, std::int16_t{-1}, std::int16_t{0},
+                             std::int16_t{16}, std::int16_t{119}, std::int16_t{32767}}) {
+        for (int check : {0, 1}) {
+            const LoadedConfig back = settings::ParseConfig(settings::FormatConfig(key, check));
+            EXPECT_EQ(back.hotKey, key);
+            EXPECT_EQ(back.autoTray, check);
+        }
+    }
+}
+
+class ConfigStoreTest : public testing::Test {
+protected:
+    fakes::FakeWindowSystem ws;
+};
+
+TEST_F(ConfigStoreTest, MissingFileLoadsNothing) {
+    EXPECT_FALSE(settings::LoadConfig(ws).has_value());
+}
+
+TEST_F(ConfigStoreTest, HiddenFileCountsAsMissing) {
+    ws.WriteConfig(" 65 \r\n 1 \r\n");
+    ws.hiddenFiles.insert(ws.HostPath(settings::kConfigPath).string());
+    EXPECT_FALSE(settings::LoadConfig(ws).has_value());
+}
+
+TEST_F(ConfigStoreTest, AFolderAtThePathCountsAsMissing) {
+    std::filesystem::create_directory(ws.HostPath(settings::kConfigPath));
+    EXPECT_FALSE(settings::LoadConfig(ws).has_value());
+    // And a save there fails quietly, leaving the folder alone.
+    settings::SaveConfigFile(ws, 65, 1);
+    EXPECT_TRUE(std::filesystem::is_directory(ws.HostPath(settings::kConfigPath)));
+}
+
+TEST_F(ConfigStoreTest, SaveThenLoadRoundTrips) {
+    settings::SaveConfigFile(ws, 65, 1);
+    EXPECT_EQ(ws.ReadConfig(), " 65 \r\n 1 \r\n");
+    const std::optional<LoadedConfig> back = settings::LoadConfig(ws);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->hotKey, 65);
+    EXPECT_EQ(back->autoTray, 1);
+}
+
+TEST_F(ConfigStoreTest, SaveReplacesTheWholeFile) {
+    ws.WriteConfig(std::string(5000, 'x'));
+    settings::SaveConfigFile(ws, 119, 0);
+    EXPECT_EQ(ws.ReadConfig(), " 119 \r\n 0 \r\n");
+    // Nothing is left beside it.
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator(ws.HostPath(settings::kConfigPath).parent_path())) {
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
+}
+
+TEST_F(ConfigStoreTest, HugeFileIsReadOnlyAsFarAsNeeded) {
+    std::string huge(20 * 1024 * 1024, '\x7f');
+    huge.replace(0, 6, " 66 \r\n");
+    ws.WriteConfig(huge);
+    const std::optional<LoadedConfig> config = settings::LoadConfig(ws);
+    ASSERT_TRUE(config.has_value());
+    EXPECT_EQ(config->hotKey, 66);
+    EXPECT_EQ(ws.log.back(), "ReadFileHead " + std::to_string(settings::kMaxConfigBytes));
+}
+
+}  // namespace

@@ -1,0 +1,148 @@
+// Minimising to the notification area and coming back.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/MainForm.h"
+#include "app/frmPos.h"
+#include "tray/TrayIcon.h"
+#include "tests/fakes/FakeWindowSystem.h"
+
+namespace {
+
+using fakes::FakeWindowSystem;
+using platform::Control;
+using platform::MouseMove;
+using platform::WindowState;
+
+MouseMove TrayNotification(std::uint32_t message) {
+    MouseMove e;
+    e.trayMessage = message;
+    return e;
+}
+
+MouseMove PointerAt(float xTwips, float yTwips) {
+    MouseMove e;
+    e.x = xTwips;
+    e.y = yTwips;
+    return e;
+}
+
+class TrayTest : public testing::Test {
+protected:
+    TrayTest() {
+        ws.Connect(form);
+        form.Form_Load();
+        ws.log.clear();
+    }
+    FakeWindowSystem ws;
+    app::frmPos form{ws};
+};
+
+TEST_F(TrayTest, TrayButtonHidesTheWindowBehindAnIcon) {
+    form.cmdMini_Click();
+    EXPECT_EQ(ws.GetWindowState(), WindowState::Minimised);
+    EXPECT_FALSE(ws.IsVisible());
+    ASSERT_EQ(ws.trayAdds.size(), 1u);
+    EXPECT_EQ(ws.log, (std::vector<std::string>{"SetWindowState 1", "TrayAdd", "Hide"}));
+}
+
+TEST_F(TrayTest, OnlyTheMinimisedStateGoesToTheTray) {
+    for (WindowState state : {WindowState::Maximised, WindowState::Normal}) {
+        ws.SetWindowState(state);
+        EXPECT_TRUE(ws.trayAdds.empty());
+        EXPECT_TRUE(ws.IsVisible());
+    }
+}
+
+TEST_F(TrayTest, TheRecord) {
+    form.cmdMini_Click();
+    const platform::TrayRecord& r = ws.trayAdds.at(0);
+    EXPECT_EQ(r.cbSize, 88u);
+    EXPECT_EQ(r.hWnd, FakeWindowSystem::kMainWindow);
+    EXPECT_EQ(r.uID, FakeWindowSystem::kMainIcon);
+    EXPECT_EQ(r.hIcon, FakeWindowSystem::kMainIcon);
+    EXPECT_EQ(r.uFlags, 7u);
+    EXPECT_EQ(r.uCallbackMessage, 0x200u);
+    // "Orvane置顶工具" in GBK, a NUL, then blanks up to the 64th byte.
+    const std::string gbk = "Orvane\xD6\xC3\xB6\xA5\xB9\xA4\xBE\xDF";
+    std::string expected = gbk + '\0' + std::string(64 - gbk.size() - 1, ' ');
+    EXPECT_EQ(std::string(r.szTip.data(), r.szTip.size()), expected);
+}
+
+TEST_F(TrayTest, LeftButtonDownOnTheIconRestores) {
+    form.cmdMini_Click();
+    ws.log.clear();
+    form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
+    EXPECT_EQ(ws.GetWindowState(), WindowState::Normal);
+    EXPECT_TRUE(ws.IsVisible());
+    EXPECT_TRUE(ws.mainFocused);
+    EXPECT_EQ(ws.log,
+              (std::vector<std::string>{"SetWindowState 0", "Show", "FocusMainWindow", "TrayDelete"}));
+    // The icon deleted is the one added.
+    EXPECT_EQ(ws.trayDeletes.at(0).uID, ws.trayAdds.at(0).uID);
+}
+
+TEST_F(TrayTest, OtherNotificationsDoNothing) {
+    form.cmdMini_Click();
+    ws.log.clear();
+    for (std::uint32_t m : {platform::wm::kMouseMove, platform::wm::kLButtonUp,
+                            platform::wm::kLButtonDblClk, platform::wm::kRButtonDown,
+                            platform::wm::kRButtonUp, platform::wm::kRButtonDblClk}) {
+        form.Form_MouseMove(TrayNotification(m));
+    }
+    EXPECT_TRUE(ws.log.empty());
+    EXPECT_FALSE(ws.IsVisible());
+}
+
+TEST_F(TrayTest, NotificationOnANormalWindowDoesNothing) {
+    form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
+    EXPECT_TRUE(ws.log.empty());
+}
+
+TEST_F(TrayTest, PointerMovementNeverRestores) {
+    // Where a coordinate test would have mistaken these for the left button
+    // (pixel 1, 257, 513 at 96 dpi; the notification at 120 dpi), nothing happens.
+    form.cmdMini_Click();
+    ws.log.clear();
+    for (float x : {15.0f, 3855.0f, 7695.0f, 6156.0f}) {
+        form.Form_MouseMove(PointerAt(x, 0));
+    }
+    EXPECT_TRUE(ws.log.empty());
+    EXPECT_FALSE(ws.IsVisible());
+}
+
+TEST_F(TrayTest, EveryMinimiseAddsAFreshIcon) {
+    for (int i = 0; i < 3; ++i) {
+        form.cmdMini_Click();
+        form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
+    }
+    EXPECT_EQ(ws.trayAdds.size(), 3u);
+    EXPECT_EQ(ws.trayDeletes.size(), 3u);
+}
+
+TEST_F(TrayTest, ClosingFromTheTrayDeletesTheIcon) {
+    form.cmdMini_Click();
+    form.Form_Unload();
+    ASSERT_EQ(ws.trayDeletes.size(), 1u);
+    EXPECT_EQ(ws.trayDeletes[0].uID, FakeWindowSystem::kMainIcon);
+}
+
+TEST_F(TrayTest, ExplorerRestartBringsTheIconBackOnlyWhileHidden) {
+    form.TaskbarCreated();
+    EXPECT_TRUE(ws.trayAdds.empty()) << "a shown window has no icon to restore";
+    form.cmdMini_Click();
+    form.TaskbarCreated();
+    EXPECT_EQ(ws.trayAdds.size(), 2u);
+}
+
+TEST_F(TrayTest, HotkeyWorksWhileHidden) {
+    form.cmdMini_Click();
+    ws.keysDown = {119};
+    ws.foreground = 0x7000;
+    ws.exStyles[0x7000] = 0;
+    form.Timer1_Timer();
+    EXPECT_EQ(ws.exStyles[0x7000], platform::kExStyleTopmost);
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+#include "tray/TrayIcon.h"
+
+#include <algorithm>
+
+namespace tray {
+namespace {
+
+// Characters, not bytes, of a UTF-8 string.
+std::size_t CharacterCount(const std::string& utf8) {
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+}  // namespace
+
+std::array<char, platform::kTrayTipBytes> TipField(platform::WindowSystem& ws) {
+    std::string tip = kTipText;
+    tip.push_back('\0');
+    tip.append(platform::kTrayTipBytes - std::min(platform::kTrayTipBytes, CharacterCount(tip)), ' ');
+    const std::string ansi = ws.ToAnsi(tip);
+    std::array<char, platform::kTrayTipBytes> field{};
+    std::copy_n(ansi.begin(), std::min(ansi.size(), field.size()), field.begin());
+    return field;
+}
+
+platform::TrayRecord MakeRecord(platform::WindowSystem& ws) {
+    platform::TrayRecord record;
+    record.hWnd = ws.MainWindow();
+    record.uID = static_cast<std::uint32_t>(ws.MainIcon());
+    record.uFlags = platform::nif::kMessage | platform::nif::kIcon | platform::nif::kTip;
+    record.uCallbackMessage = kCallbackMessage;
+    record.hIcon = ws.MainIcon();
+    record.szTip = TipField(ws);
+    record.cbSize = kRecordSize;
+    return record;
+}
+
+bool IsRestoreRequest(const platform::MouseMove& event) {
+    return event.trayMessage == platform::wm::kLButtonDown;
+}
+
+}  // namespace tray

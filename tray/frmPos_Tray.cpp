@@ -1,0 +1,47 @@
+// Hiding the main window in the notification area and bringing it back.
+#include "app/MainForm.h"
+#include "app/frmPos.h"
+#include "tray/TrayIcon.h"
+
+namespace app {
+
+using platform::WindowState;
+
+void frmPos::AddTrayIcon() {
+    TrayData_ = tray::MakeRecord(ws_);
+    ws_.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_);
+}
+
+// Harmless when there is no icon.
+void frmPos::DeleteTrayIcon() { ws_.ShellNotifyIcon(platform::TrayMessage::Delete, TrayData_); }
+
+void frmPos::cmdMini_Click() { ws_.SetWindowState(WindowState::Minimised); }
+
+// Every way of minimising ends here: the button, the minimise box and the
+// start-in-tray setting.
+void frmPos::Form_Resize() {
+    if (ws_.GetWindowState() == WindowState::Minimised) {
+        AddTrayIcon();
+        ws_.SetVisible(false);
+    }
+}
+
+void frmPos::Form_MouseMove(const platform::MouseMove& event) {
+    if (tray::IsRestoreRequest(event) && ws_.GetWindowState() != WindowState::Normal) {
+        ws_.SetWindowState(WindowState::Normal);
+        ws_.SetVisible(true);
+        ws_.FocusMainWindow();
+        DeleteTrayIcon();
+    }
+    // Anywhere on the window but the contact line, the link is at rest.
+    ws_.SetForeColour(platform::Control::LbQQ, kLinkBlue);
+}
+
+// Explorer came back without our icon; a hidden window would be lost.
+void frmPos::TaskbarCreated() {
+    if (!ws_.IsVisible() && ws_.GetWindowState() == WindowState::Minimised) {
+        AddTrayIcon();
+    }
+}
+
+}  // namespace app
