@@ -34,6 +34,7 @@ inline constexpr platform::ControlDef kAboutControls[] = {
 };
 
 inline constexpr platform::FormDef kFrmAbout{
+    .className = L"Orvane.frmAbout",
     .caption = "关于Orvane窗口置顶工具",
     .clientWidth = 7965,
     .clientHeight = 2985,

@@ -6,7 +6,9 @@ constexpr int kLastAnsiCode = 255;
 
 std::optional<std::string> KeyName(std::int16_t code, platform::WindowSystem& ws) {
     if (code >= kVkF1 && code <= kVkF12) {
-        return "F" + std::to_string(code - kVkF1 + 1);
+        std::string name = "F";
+        name += std::to_string(code - kVkF1 + 1);
+        return name;
     }
     if (code < 0 || code > kLastAnsiCode) {
         return std::nullopt;

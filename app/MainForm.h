@@ -39,6 +39,7 @@ inline constexpr platform::ControlDef kMainControls[] = {
 };
 
 inline constexpr platform::FormDef kFrmPos{
+    .className = L"Orvane.frmPos",
     .caption = ORVANE_WINDOW_CAPTION,
     .clientWidth = 4590,
     .clientHeight = 1335,

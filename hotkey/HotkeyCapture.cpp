@@ -10,7 +10,7 @@ ClickOutcome ClickSetKey(platform::WindowSystem& ws) {
     const std::string text = ws.GetText(Control::Text1);
     const std::string caption = ws.GetText(Control::cmdSetKey);
     if (caption == kCaptionCapturing && text.empty()) {
-        ws.MessageBox(kInvalidKeyMessage);
+        ws.ShowMessage(kInvalidKeyMessage);
         return ClickOutcome::Rejected;
     }
     if (!ws.IsEnabled(Control::Text1)) {

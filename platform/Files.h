@@ -11,6 +11,6 @@ namespace platform::posix {
 bool NormalFileExists(const std::string& path);
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t maxBytes);
 // Writes a temporary file beside path, then renames it over path.
-bool ReplaceFile(const std::string& path, const std::string& content);
+bool ReplaceFileContents(const std::string& path, const std::string& content);
 
 }  // namespace platform::posix

@@ -71,7 +71,7 @@ std::optional<std::string> ReadFileHead(const std::string& path, std::size_t max
     return content;
 }
 
-bool ReplaceFile(const std::string& path, const std::string& content) {
+bool ReplaceFileContents(const std::string& path, const std::string& content) {
     const std::string temp = path + ".new";
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644));
     if (fd.get() < 0) {

@@ -69,7 +69,8 @@ struct ControlDef {
 };
 
 struct FormDef {
-    const char* caption = "";  // UTF-8
+    const wchar_t* className = L"";  // one window class per window
+    const char* caption = "";        // UTF-8
     int clientWidth = 0;       // twips
     int clientHeight = 0;      // twips
     std::optional<int> left{};

@@ -117,7 +117,7 @@ public:
     virtual void SetCheckValue(Control control, int value) = 0;
     virtual void SetForeColour(Control control, Colour colour) = 0;
     // OK button only, the application's title as caption; returns when dismissed.
-    virtual void MessageBox(const std::string& text) = 0;
+    virtual void ShowMessage(const std::string& text) = 0;
 
     // The About window: loaded on demand, shown modeless and ownerless.
     virtual bool IsAboutLoaded() = 0;
@@ -147,7 +147,7 @@ public:
                                                     std::size_t maxBytes) = 0;
     // Replaces the whole file, so that it holds either the old or the new
     // content, never a part of the new one.  False if nothing could be written.
-    virtual bool ReplaceFile(const std::string& path, const std::string& content) = 0;
+    virtual bool ReplaceFileContents(const std::string& path, const std::string& content) = 0;
 };
 
 }  // namespace platform

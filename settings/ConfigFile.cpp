@@ -74,7 +74,7 @@ std::optional<LoadedConfig> LoadConfig(platform::WindowSystem& ws) {
 void SaveConfigFile(platform::WindowSystem& ws, std::int16_t hotKey, int checkValue) {
     // Whether it worked is nobody's business but the file's: a save that
     // can't write loses the settings silently, as it always has.
-    ws.ReplaceFile(kConfigPath, FormatConfig(hotKey, checkValue));
+    ws.ReplaceFileContents(kConfigPath, FormatConfig(hotKey, checkValue));
 }
 
 }  // namespace settings

@@ -78,7 +78,7 @@ TEST_F(StartupTest, StartUpOrder) {
     ws.WriteConfig("65\r\n1\r\n");
     form.Form_Load();
     const std::vector<std::string> expected = {
-        "ReadFileHead 65536", "SetCheckValue 1", "ReplaceFile", "SetWindowState 1",
+        "ReadFileHead 65536", "SetCheckValue 1", "ReplaceFileContents", "SetWindowState 1",
         "TrayAdd",            "Hide",            "SetText 0 A",
     };
     EXPECT_EQ(ws.log, expected);
@@ -87,7 +87,7 @@ TEST_F(StartupTest, StartUpOrder) {
 TEST_F(StartupTest, UncheckedFlagSavesNothingDuringStartUp) {
     ws.WriteConfig("65\r\n0\r\n");
     form.Form_Load();
-    EXPECT_EQ(ws.Count("ReplaceFile"), 0) << "the box was unchecked already";
+    EXPECT_EQ(ws.Count("ReplaceFileContents"), 0) << "the box was unchecked already";
     EXPECT_EQ(ws.ReadConfig(), "65\r\n0\r\n");
     EXPECT_TRUE(ws.IsVisible());
 }
@@ -117,7 +117,7 @@ TEST_F(StartupTest, ShutdownDeletesTheIconThenSaves) {
     form.Form_Unload();
     ASSERT_GE(ws.log.size(), 2u);
     EXPECT_EQ(ws.log[ws.log.size() - 2], "TrayDelete");
-    EXPECT_EQ(ws.log.back(), "ReplaceFile");
+    EXPECT_EQ(ws.log.back(), "ReplaceFileContents");
     EXPECT_EQ(ws.ReadConfig(), " 119 \r\n 1 \r\n");
 }
 

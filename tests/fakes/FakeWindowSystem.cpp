@@ -175,7 +175,7 @@ void FakeWindowSystem::SetForeColour(platform::Control control, platform::Colour
     colours[control] = colour;
 }
 
-void FakeWindowSystem::MessageBox(const std::string& text) {
+void FakeWindowSystem::ShowMessage(const std::string& text) {
     log.push_back("MessageBox " + text);
     messageBoxes.push_back(text);
 }
@@ -256,9 +256,9 @@ std::optional<std::string> FakeWindowSystem::ReadFileHead(const std::string& pat
     return platform::posix::ReadFileHead(HostPath(path).string(), maxBytes);
 }
 
-bool FakeWindowSystem::ReplaceFile(const std::string& path, const std::string& content) {
-    log.push_back("ReplaceFile");
-    return platform::posix::ReplaceFile(HostPath(path).string(), content);
+bool FakeWindowSystem::ReplaceFileContents(const std::string& path, const std::string& content) {
+    log.push_back("ReplaceFileContents");
+    return platform::posix::ReplaceFileContents(HostPath(path).string(), content);
 }
 
 }  // namespace fakes

@@ -86,7 +86,7 @@ public:
     int GetCheckValue(platform::Control control) override;
     void SetCheckValue(platform::Control control, int value) override;
     void SetForeColour(platform::Control control, platform::Colour colour) override;
-    void MessageBox(const std::string& text) override;
+    void ShowMessage(const std::string& text) override;
     bool IsAboutLoaded() override { return aboutLoaded_; }
     void LoadAbout() override;
     void ShowAbout() override;
@@ -99,7 +99,7 @@ public:
     bool NormalFileExists(const std::string& path) override;
     std::optional<std::string> ReadFileHead(const std::string& path,
                                             std::size_t maxBytes) override;
-    bool ReplaceFile(const std::string& path, const std::string& content) override;
+    bool ReplaceFileContents(const std::string& path, const std::string& content) override;
 
     // Converts between UTF-8 and GBK, the ANSI code page of the target systems.
     static std::optional<std::string> Convert(const std::string& text, const char* from,

@@ -41,7 +41,7 @@ TEST_F(HotkeyCaptureTest, ClickKeyClickChoosesTheKeyAndSavesTwice) {
     EXPECT_FALSE(Capturing());
     EXPECT_EQ(ws.texts[Control::cmdSetKey], "设置热键");
     EXPECT_EQ(ws.ReadConfig(), " 65 \r\n 0 \r\n");
-    EXPECT_EQ(ws.Count("ReplaceFile"), 2);
+    EXPECT_EQ(ws.Count("ReplaceFileContents"), 2);
 }
 
 TEST_F(HotkeyCaptureTest, KeysAndTheirNames) {
@@ -66,13 +66,13 @@ TEST_F(HotkeyCaptureTest, TheKeyReplacesWhateverWasTyped) {
 
 TEST_F(HotkeyCaptureTest, EmptyBoxIsRejectedAndCaptureGoesOn) {
     form.cmdSetKey_Click();
-    const int savesBefore = ws.Count("ReplaceFile");
+    const int savesBefore = ws.Count("ReplaceFileContents");
     ws.texts[Control::Text1] = "";  // cut with the mouse
     form.cmdSetKey_Click();
     EXPECT_EQ(ws.messageBoxes, std::vector<std::string>{"按键无效，请重新设置！"});
     EXPECT_TRUE(Capturing());
     EXPECT_EQ(ws.texts[Control::cmdSetKey], "确定");
-    EXPECT_EQ(ws.Count("ReplaceFile"), savesBefore);
+    EXPECT_EQ(ws.Count("ReplaceFileContents"), savesBefore);
 
     ReleaseKey(67);  // a key puts things right
     form.cmdSetKey_Click();

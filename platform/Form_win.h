@@ -1,0 +1,125 @@
+// A top-level window built from a form definition: its controls, fonts and
+// colours at the display's DPI, labels drawn on the window itself (so they are
+// transparent, as a form designer's labels are), and an optional background
+// picture.  What the window hears, it passes on to its FormHost.
+#pragma once
+
+#include <windows.h>
+#include <objidl.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Form.h"
+#include "platform/Handles_win.h"
+
+namespace Gdiplus {
+class Bitmap;
+}
+
+namespace platform::win {
+
+class FormWindow;
+
+// Shift-key mask of key events: 1 Shift, 2 Ctrl, 4 Alt.
+int CurrentShiftMask();
+
+class FormHost {
+public:
+    virtual ~FormHost() = default;
+    virtual void OnClick(FormWindow& form, Control control) = 0;
+    virtual void OnKeyUp(FormWindow& form, Control control, int key, int shift) = 0;
+    // A mouse-move message of the window itself; label is set when the
+    // pointer is over a label.
+    virtual void OnMouseMove(FormWindow& form, std::optional<Control> label, WPARAM wParam,
+                             LPARAM lParam) = 0;
+    virtual void OnResize(FormWindow& form) = 0;
+    virtual void OnTimer(FormWindow& form) = 0;
+    // The user (or the system) asks the window to close.
+    virtual void OnClose(FormWindow& form) = 0;
+    virtual void OnDestroyed(FormWindow& form) = 0;
+    // Messages the form itself doesn't know; true when handled.
+    virtual bool OnOtherMessage(FormWindow& form, UINT message, WPARAM wParam, LPARAM lParam,
+                                LRESULT& result) = 0;
+};
+
+class FormWindow {
+public:
+    FormWindow(const FormDef& def, FormHost& host, HICON bigIcon, HICON smallIcon);
+    ~FormWindow();
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    int dpi() const { return dpi_; }
+    bool Has(Control control) const { return Find(control) != nullptr; }
+    HWND ControlWindow(Control control) const;
+
+    std::string GetText(Control control) const;
+    void SetText(Control control, const std::string& text);
+    void SetForeColour(Control control, std::uint32_t colour);
+    void FocusFirstControl();
+    // Gives back the keyboard focus that the window had when it was left.
+    void RestoreFocus();
+
+    // Dialog-style keyboard navigation (Tab, arrows) for messages of this window.
+    bool PreTranslate(MSG& msg);
+
+private:
+    struct Item {
+        const ControlDef* def = nullptr;
+        HWND hwnd = nullptr;  // none for labels and pictures, which are drawn
+        RECT rect{};          // pixels, client coordinates
+        std::wstring text;
+        std::uint32_t colour = 0;
+        HFONT font = nullptr;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleTextBoxMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void Create();
+    void CreateControls();
+    UniqueFont CreateFormFont(const FontSpec& spec) const;
+    HFONT FontFor(const std::optional<FontSpec>& spec);
+    void Layout();
+    void SizeLabel(Item& item);
+    RECT PixelRect(const TwipsRect& twips) const;
+    const Item* Find(Control control) const;
+    Item* Find(Control control);
+    const Item* LabelAt(POINT point) const;
+
+    void OnPaint();
+    void Paint(HDC dc, const RECT& client);
+    void PaintLabel(HDC dc, const Item& item);
+    LRESULT OnControlColour(HDC dc, HWND control);
+    bool OnSetCursor();
+    void OnLButtonDown(POINT point);
+    void OnLButtonUp(POINT point);
+    void LoadBackground();
+
+    const FormDef& def_;
+    FormHost& host_;
+    HICON bigIcon_;
+    HICON smallIcon_;
+    HWND hwnd_ = nullptr;
+    int dpi_ = 96;
+    std::vector<Item> items_;
+    std::vector<UniqueFont> fonts_;
+    UniqueFont defaultFont_;
+    UniqueBrush backBrush_;
+    struct ComRelease {
+        void operator()(IUnknown* p) const { p->Release(); }
+    };
+    std::unique_ptr<IStream, ComRelease> backgroundStream_;  // declared first: outlives the picture
+    std::unique_ptr<Gdiplus::Bitmap> background_;
+    std::optional<Control> pressedLabel_;
+    HWND lastFocus_ = nullptr;
+};
+
+}  // namespace platform::win

@@ -1,0 +1,93 @@
+// RAII owners for the Win32 handles the program holds.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace platform::win {
+
+// One owner type per kind of handle: Traits says what an empty one is and how
+// to give one back.
+template <class Traits>
+class Unique {
+public:
+    using Handle = typename Traits::Handle;
+    Unique() = default;
+    explicit Unique(Handle h) : h_(h) {}
+    ~Unique() { reset(); }
+    Unique(Unique&& other) noexcept : h_(std::exchange(other.h_, Traits::Empty())) {}
+    Unique& operator=(Unique&& other) noexcept {
+        if (this != &other) {
+            reset(std::exchange(other.h_, Traits::Empty()));
+        }
+        return *this;
+    }
+    Unique(const Unique&) = delete;
+    Unique& operator=(const Unique&) = delete;
+
+    Handle get() const { return h_; }
+    explicit operator bool() const { return h_ != Traits::Empty(); }
+    void reset(Handle h = Traits::Empty()) {
+        if (h_ != Traits::Empty()) {
+            Traits::Close(h_);
+        }
+        h_ = h;
+    }
+
+private:
+    Handle h_ = Traits::Empty();
+};
+
+struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { ::CloseHandle(h); }
+};
+// CreateFile's failure value is INVALID_HANDLE_VALUE, not null.
+struct FileHandleTraits {
+    using Handle = HANDLE;
+    static Handle Empty() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) { ::CloseHandle(h); }
+};
+struct FontTraits {
+    using Handle = HFONT;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { ::DeleteObject(h); }
+};
+struct BrushTraits {
+    using Handle = HBRUSH;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { ::DeleteObject(h); }
+};
+struct IconTraits {
+    using Handle = HICON;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { ::DestroyIcon(h); }
+};
+struct WindowTraits {
+    using Handle = HWND;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { ::DestroyWindow(h); }
+};
+
+using UniqueHandle = Unique<KernelHandleTraits>;
+using UniqueFile = Unique<FileHandleTraits>;
+using UniqueFont = Unique<FontTraits>;
+using UniqueBrush = Unique<BrushTraits>;
+using UniqueIcon = Unique<IconTraits>;
+
+// Selects an object into a DC for one scope.
+class SelectObjectScope {
+public:
+    SelectObjectScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(::SelectObject(dc, object)) {}
+    ~SelectObjectScope() { ::SelectObject(dc_, old_); }
+    SelectObjectScope(const SelectObjectScope&) = delete;
+    SelectObjectScope& operator=(const SelectObjectScope&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+}  // namespace platform::win

@@ -1,0 +1,109 @@
+// The window system, for real: Win32 windows, the shell's tray, files.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/FormEvents.h"
+#include "platform/Form_win.h"
+#include "platform/Handles_win.h"
+#include "platform/WindowSystem.h"
+
+namespace platform::win {
+
+struct ProgramDefinition {
+    const FormDef& mainForm;
+    const FormDef& aboutForm;
+    unsigned timerMilliseconds;
+    const char* appTitle;      // message boxes' caption
+    const wchar_t* mutexName;  // tells a second start that one runs already
+    int iconResource;
+};
+
+class Win32WindowSystem final : public WindowSystem, private FormHost {
+public:
+    explicit Win32WindowSystem(const ProgramDefinition& program);
+    ~Win32WindowSystem() override;
+    Win32WindowSystem(const Win32WindowSystem&) = delete;
+    Win32WindowSystem& operator=(const Win32WindowSystem&) = delete;
+
+    // Creates the main window, loads it and runs the message loop until no
+    // window of the program is left.  Returns the exit code.
+    int Run(FormEvents& events, int showCommand);
+
+    std::int16_t GetAsyncKeyState(std::int32_t key) override;
+    Handle GetForegroundWindow() override;
+    std::uint32_t GetExtendedStyle(Handle window) override;
+    bool SetWindowPos(Handle window, InsertAfter where, std::uint32_t flags) override;
+    bool ShellNotifyIcon(TrayMessage message, const TrayRecord& record) override;
+    bool PreviousInstance() override { return previousInstance_; }
+    void EndInstance() override { ending_ = true; }
+    Handle MainWindow() override;
+    Handle MainIcon() override;
+    WindowState GetWindowState() override;
+    void SetWindowState(WindowState state) override;
+    bool IsVisible() override;
+    void SetVisible(bool visible) override;
+    void FocusMainWindow() override;
+    std::string GetText(Control control) override;
+    void SetText(Control control, const std::string& text) override;
+    bool IsEnabled(Control control) override;
+    void SetEnabled(Control control, bool enabled) override;
+    void SetFocus(Control control) override;
+    int GetCheckValue(Control control) override;
+    void SetCheckValue(Control control, int value) override;
+    void SetForeColour(Control control, Colour colour) override;
+    void ShowMessage(const std::string& text) override;
+    bool IsAboutLoaded() override;
+    void LoadAbout() override;
+    void ShowAbout() override;
+    void DoEvents() override;
+    bool StartProcess(const std::string& application, const std::string& commandLine) override;
+    bool OpenInDefaultBrowser(const std::string& url) override;
+    std::optional<std::string> AnsiCharacter(std::uint8_t code) override;
+    std::optional<std::string> KeyboardCharacter(int key) override;
+    std::string ToAnsi(const std::string& text) override;
+    bool NormalFileExists(const std::string& path) override;
+    std::optional<std::string> ReadFileHead(const std::string& path,
+                                            std::size_t maxBytes) override;
+    bool ReplaceFileContents(const std::string& path, const std::string& content) override;
+
+private:
+    void OnClick(FormWindow& form, Control control) override;
+    void OnKeyUp(FormWindow& form, Control control, int key, int shift) override;
+    void OnMouseMove(FormWindow& form, std::optional<Control> label, WPARAM wParam,
+                     LPARAM lParam) override;
+    void OnResize(FormWindow& form) override;
+    void OnTimer(FormWindow& form) override;
+    void OnClose(FormWindow& form) override;
+    void OnDestroyed(FormWindow& form) override;
+    bool OnOtherMessage(FormWindow& form, UINT message, WPARAM wParam, LPARAM lParam,
+                        LRESULT& result) override;
+
+    FormHost& AsHost() { return *this; }
+    // Events go to the handlers only from the main window, once it is built.
+    FormEvents* EventsFrom(const FormWindow& form) const;
+    FormWindow* FormWith(Control control) const;
+    HWND MainHwnd() const;
+    void Unload();
+    void Dispatch(MSG& msg);
+    bool AnyWindowLeft(const FormWindow& closing) const;
+
+    const ProgramDefinition& program_;
+    UniqueHandle instanceMutex_;
+    bool previousInstance_ = false;
+    UniqueIcon bigIcon_;
+    UniqueIcon smallIcon_;
+    UINT taskbarCreatedMessage_ = 0;
+    std::unique_ptr<FormWindow> main_;
+    std::unique_ptr<FormWindow> about_;
+    FormEvents* events_ = nullptr;
+    bool ending_ = false;
+    bool unloaded_ = false;
+    // The tray icon the shell knows of, so that its notifications, which
+    // come as mouse-move messages, are never taken for the pointer's.
+    std::optional<std::uint32_t> trayIconId_;
+};
+
+}  // namespace platform::win

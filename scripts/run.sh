@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and starts it under Wine.
+# With no display it starts a virtual one, saves a screenshot of the running
+# window, and says where.
+set -euo pipefail
+source "$(dirname "$0")/wine-env.sh"
+
+"$ORVANE_ROOT/scripts/install-deps.sh"
+orvane_build_windows win32
+orvane_pick_wine
+[ "$ORVANE_ARCH" = win32 ] || orvane_build_windows win64
+exe="$ORVANE_OUT/$ORVANE_ARCH/$ORVANE_EXE_NAME"
+echo "The program: $ORVANE_OUT/win32/$ORVANE_EXE_NAME"
+[ "$ORVANE_ARCH" = win32 ] || echo "(this kernel can't run 32-bit code: running the 64-bit build of the same sources under wine64)"
+
+headless=0
+if [ -z "${DISPLAY:-}" ]; then headless=1; fi
+orvane_display
+trap orvane_stop_display EXIT
+orvane_locale
+orvane_prefix "${ORVANE_WINEPREFIX:-$HOME/.local/share/orvane/wine-$ORVANE_ARCH}"
+echo "Settings file C:\\TopConfig.ini: $WINEPREFIX/drive_c/TopConfig.ini"
+
+if [ "$headless" = 0 ]; then
+  orvane_wine "$exe"
+  exit 0
+fi
+
+orvane_wine "$exe" &
+for i in $(seq 100); do
+  xwininfo -root -tree 2>/dev/null | grep -q '"Orvane窗口置顶工具 V2.0"' && break
+  sleep 0.1
+done
+sleep 1
+shot="$ORVANE_OUT/screenshot.png"
+/usr/bin/import -window root "$shot"
+echo "No display: the program ran on a virtual one; screenshot saved to $shot"

@@ -1,0 +1,98 @@
+# Sourced by the run and test scripts: where things are built, which Wine
+# loader runs them, and a virtual display when there is no real one.
+#
+# The product is the 32-bit program.  Where the kernel can't run 32-bit Linux
+# code (some kernels ship with IA-32 emulation switched off), Wine's 32-bit
+# loader can't start either; the scripts then run the 64-bit build of the same
+# sources under wine64 instead, and say so.
+
+ORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ORVANE_OUT=${ORVANE_OUT:-$ORVANE_ROOT/out}
+ORVANE_EXE_NAME="Orvane窗口置顶工具V2.0.exe"
+
+# Picks the Wine loader: sets ORVANE_ARCH (win32 or win64), WINELOADER, WINESERVER.
+orvane_pick_wine() {
+  if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    ORVANE_ARCH=win32
+    export WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver32
+    [ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver
+  else
+    ORVANE_ARCH=win64
+    export WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
+    [ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver
+  fi
+  export WINEARCH=$ORVANE_ARCH WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+orvane_toolchain() {  # the CMake toolchain file for an arch
+  if [ "$1" = win32 ]; then echo "$ORVANE_ROOT/cmake/mingw-i686.cmake"; else echo "$ORVANE_ROOT/cmake/mingw-x86_64.cmake"; fi
+}
+
+# A Chinese locale for Wine (GBK code page, file names in UTF-8) without
+# touching the system's locales.
+orvane_locale() {
+  local dir=$ORVANE_OUT/locale
+  if [ ! -d "$dir/zh_CN.UTF-8" ]; then
+    mkdir -p "$dir"
+    localedef -i zh_CN -f UTF-8 "$dir/zh_CN.UTF-8" >/dev/null 2>&1 || true
+  fi
+  export LOCPATH=$dir
+}
+
+# Runs a Windows program with the Chinese locale.
+orvane_wine() {
+  LC_ALL=zh_CN.UTF-8 "$WINELOADER" "$@"
+}
+
+# Makes (once) a Wine prefix at $1 with fonts pinned for repeatable screens.
+orvane_prefix() {
+  export WINEPREFIX=$1
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    orvane_wine wineboot -i >/dev/null 2>&1 || true
+    local face
+    for face in 宋体 仿宋; do
+      orvane_wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "AR PL UMing CN" /f >/dev/null 2>&1
+    done
+    for face in 楷体 隶书; do
+      orvane_wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "AR PL UKai CN" /f >/dev/null 2>&1
+    done
+    orvane_wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 幼圆 /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+    "$WINESERVER" -w
+  fi
+}
+
+# Starts Xvfb and a window manager on a free display when $DISPLAY is unset
+# (or when $1 is "virtual"); sets ORVANE_XVFB_PID for orvane_stop_display.
+orvane_display() {
+  if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != virtual ]; then
+    return 0
+  fi
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  ORVANE_XVFB_PID=$!
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  mkdir -p "$ORVANE_OUT/openbox-home"
+  HOME=$ORVANE_OUT/openbox-home openbox --sm-disable >/dev/null 2>&1 &
+  ORVANE_WM_PID=$!
+  for i in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+}
+
+orvane_stop_display() {
+  [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k >/dev/null 2>&1 || true
+  [ -n "${ORVANE_WM_PID:-}" ] && kill "$ORVANE_WM_PID" 2>/dev/null || true
+  [ -n "${ORVANE_XVFB_PID:-}" ] && kill "$ORVANE_XVFB_PID" 2>/dev/null || true
+  return 0
+}
+
+# Configures and builds the Windows program for an arch into $ORVANE_OUT/$1.
+orvane_build_windows() {
+  local arch=$1
+  cmake -S "$ORVANE_ROOT" -B "$ORVANE_OUT/$arch" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+    -DCMAKE_TOOLCHAIN_FILE="$(orvane_toolchain "$arch")" \
+    -DORVANE_PRODUCT_EXE="$ORVANE_OUT/win32/$ORVANE_EXE_NAME" >/dev/null
+  cmake --build "$ORVANE_OUT/$arch"
+}

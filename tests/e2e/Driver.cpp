@@ -1,0 +1,281 @@
+#include "tests/e2e/Driver.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kTargetClass[] = L"OrvaneE2ETarget";
+constexpr wchar_t kMainClass[] = L"Orvane.frmPos";
+
+std::string Utf8(const std::wstring& w) {
+    if (w.empty()) {
+        return {};
+    }
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr,
+                                        0, nullptr, nullptr);
+    std::string s(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
+                          nullptr);
+    return s;
+}
+
+void PumpOnce() {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+void SendKey(WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof(input));
+}
+
+struct EnumArgs {
+    DWORD pid;
+    const wchar_t* className;
+    std::vector<HWND>* out;
+};
+
+}  // namespace
+
+void Expect(bool condition, const std::string& what, const char* file, int line) {
+    if (!condition) {
+        throw Failed(std::string(file) + ":" + std::to_string(line) + ": expected " + what);
+    }
+}
+
+std::string Show(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c < 0x20 || c == 0x7f) {
+            char buf[8];
+            std::snprintf(buf, sizeof(buf), "\\x%02X", c);
+            out += buf;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+std::string Show(const std::wstring& s) { return Show(Utf8(s)); }
+
+bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (true) {
+        PumpOnce();
+        if (done()) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        ::Sleep(10);
+    }
+}
+
+void Pause(int ms) {
+    WaitFor([] { return false; }, ms);
+}
+
+std::wstring Text(HWND hwnd) {
+    wchar_t buffer[512] = {};
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer),
+                          SMTO_ABORTIFHUNG, 2000, &copied);
+    return std::wstring(buffer, copied);
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t buffer[256] = {};
+    ::GetClassNameW(hwnd, buffer, 256);
+    return buffer;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD pid, const wchar_t* className) {
+    std::vector<HWND> found;
+    EnumArgs args{pid, className, &found};
+    ::EnumWindows(
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+            auto* a = reinterpret_cast<EnumArgs*>(lp);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(hwnd, &owner);
+            if ((a->pid == 0 || owner == a->pid) &&
+                (!a->className || ClassOf(hwnd) == a->className)) {
+                a->out->push_back(hwnd);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&args));
+    return found;
+}
+
+std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className) {
+    std::vector<HWND> found;
+    EnumArgs args{0, className, &found};
+    ::EnumChildWindows(
+        parent,
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+            auto* a = reinterpret_cast<EnumArgs*>(lp);
+            if (ClassOf(hwnd) == a->className) {
+                a->out->push_back(hwnd);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&args));
+    return found;
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return "<missing>";
+    }
+    std::string bytes(1 << 16, '\0');
+    DWORD got = 0;
+    ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    ::CloseHandle(file);
+    bytes.resize(got);
+    return bytes;
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(file);
+    return written == bytes.size();
+}
+
+void KeyDown(WORD vk) { SendKey(vk, false); }
+void KeyUp(WORD vk) { SendKey(vk, true); }
+
+// Held as a keyboard holds a key: the key-down repeats.  (Under Wine, the
+// X server's idea of the keyboard can reset a key that only SendInput pressed.)
+bool HoldKeyUntil(WORD vk, const std::function<bool()>& done, int timeoutMs) {
+    constexpr int kRepeatMs = 30;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    bool ok = false;
+    while (!ok && std::chrono::steady_clock::now() < end) {
+        KeyDown(vk);
+        ok = WaitFor(done, kRepeatMs);
+    }
+    KeyUp(vk);
+    Pause(30);
+    return ok;
+}
+
+void HoldKeyFor(WORD vk, int ms) {
+    HoldKeyUntil(vk, [] { return false; }, ms);
+}
+
+Program::Program(const std::wstring& exe, bool waitVisible) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    std::wstring line = L"\"" + exe + L"\"";
+    const auto start = std::chrono::steady_clock::now();
+    if (!::CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &info)) {
+        throw Failed("cannot start " + Show(exe));
+    }
+    ::CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    pid_ = info.dwProcessId;
+    const bool found = WaitFor(
+        [&] {
+            const auto windows = TopLevelWindows(pid_, kMainClass);
+            main_ = windows.empty() ? nullptr : windows.front();
+            return main_ && (!waitVisible || ::IsWindowVisible(main_));
+        },
+        15000);
+    startMilliseconds = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                             std::chrono::steady_clock::now() - start)
+                                             .count());
+    EXPECT_TRUE(found);
+}
+
+Program::~Program() {
+    if (process_ && Running()) {
+        ::PostMessageW(main_, WM_CLOSE, 0, 0);
+        if (::WaitForSingleObject(process_, 5000) != WAIT_OBJECT_0) {
+            ::TerminateProcess(process_, 1);
+            ::WaitForSingleObject(process_, 5000);
+        }
+    }
+    if (process_) {
+        ::CloseHandle(process_);
+    }
+}
+
+void Program::Click(Id id) {
+    ::PostMessageW(main_, WM_COMMAND, MAKEWPARAM(static_cast<int>(id), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(Control(id)));
+}
+
+void Program::Close() {
+    ::PostMessageW(main_, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(::WaitForSingleObject(process_, 10000) == WAIT_OBJECT_0);
+}
+
+TargetWindow::TargetWindow() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = kTargetClass;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    ::RegisterClassW(&wc);
+    hwnd_ = ::CreateWindowExW(0, kTargetClass, L"e2e target", WS_OVERLAPPEDWINDOW, 40, 40, 300,
+                              200, nullptr, nullptr, wc.hInstance, nullptr);
+    ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+    BringToFront();
+}
+
+TargetWindow::~TargetWindow() { ::DestroyWindow(hwnd_); }
+
+void TargetWindow::BringToFront() {
+    ::SetForegroundWindow(hwnd_);
+    EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == hwnd_; }));
+}
+
+bool TargetWindow::Topmost() const { return e2e::Topmost(hwnd_); }
+
+bool Topmost(HWND hwnd) { return (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+bool IsAbove(HWND a, HWND b) {
+    for (HWND h = ::GetTopWindow(nullptr); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        if (h == a) {
+            return true;
+        }
+        if (h == b) {
+            return false;
+        }
+    }
+    return false;
+}
+
+std::vector<HWND> TrayIcons() {
+    std::vector<HWND> icons;
+    for (HWND tray : TopLevelWindows(0, L"__winex11_standalone_tray")) {
+        for (HWND icon : ChildWindows(tray, L"__winex11_tray_icon")) {
+            if (::IsWindowVisible(icon)) {
+                icons.push_back(icon);
+            }
+        }
+    }
+    return icons;
+}
+
+}  // namespace e2e

@@ -1,0 +1,100 @@
+// Helpers for driving the real program from another process under Wine.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+namespace e2e {
+
+// A failed expectation ends the scenario.
+struct Failed : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+void Expect(bool condition, const std::string& what, const char* file, int line);
+#define EXPECT_TRUE(c) ::e2e::Expect((c), #c, __FILE__, __LINE__)
+#define EXPECT_EQ(a, b) ::e2e::Expect((a) == (b), #a " == " #b ": got " + ::e2e::Show(a), __FILE__, __LINE__)
+
+std::string Show(const std::string& s);
+std::string Show(const std::wstring& s);
+inline std::string Show(bool v) { return v ? "true" : "false"; }
+inline std::string Show(const wchar_t* s) { return Show(std::wstring(s)); }
+template <class T>
+    requires std::is_arithmetic_v<T>
+std::string Show(T v) {
+    return std::to_string(v);
+}
+
+// Pumps this process's messages while waiting, so its own window stays alive.
+bool WaitFor(const std::function<bool()>& done, int timeoutMs = 3000);
+void Pause(int ms);
+
+std::wstring Text(HWND hwnd);
+std::wstring ClassOf(HWND hwnd);
+std::vector<HWND> TopLevelWindows(DWORD pid, const wchar_t* className = nullptr);
+std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className);
+
+// Files of the prefix, as bytes.
+std::string ReadFileBytes(const std::wstring& path);
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+constexpr const wchar_t* kConfigPath = L"C:\\TopConfig.ini";
+
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
+// Holds the key until done() or the timeout, then lets it go.
+bool HoldKeyUntil(WORD vk, const std::function<bool()>& done, int timeoutMs = 2000);
+void HoldKeyFor(WORD vk, int ms);
+
+// The control ids the program gives its child windows.
+enum class Id : int { Text1 = 100, cmdSetKey, cmdMini, CbAuto, Command1 };
+
+// The program under test, started afresh; closed (or killed) at the end.
+class Program {
+public:
+    explicit Program(const std::wstring& exe, bool waitVisible = true);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    HWND main() const { return main_; }
+    DWORD pid() const { return pid_; }
+    HANDLE process() const { return process_; }
+    HWND Control(Id id) const { return ::GetDlgItem(main_, static_cast<int>(id)); }
+    void Click(Id id);  // as the button tells its window when clicked
+    bool Running() const { return ::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+    // Closes the main window and waits for the process to end.
+    void Close();
+    int startMilliseconds = 0;
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+    HWND main_ = nullptr;
+};
+
+// A window of the driver's own, to be pinned and un-pinned.
+class TargetWindow {
+public:
+    TargetWindow();
+    ~TargetWindow();
+    HWND hwnd() const { return hwnd_; }
+    void BringToFront();
+    bool Topmost() const;
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+bool Topmost(HWND hwnd);
+// True when a is above b in the z-order.
+bool IsAbove(HWND a, HWND b);
+
+// The tray icons Wine shows in its own tray window when there is no X tray.
+std::vector<HWND> TrayIcons();
+
+}  // namespace e2e

@@ -1,0 +1,130 @@
+// Start-up, the main window, the pin toggle and the settings file, end to end.
+#include <cstdio>
+
+#include "tests/e2e/Scenarios.h"
+
+namespace e2e {
+namespace {
+
+constexpr WORD kF8 = VK_F8;
+
+void StartsWithDefaultsAndSavesOnClose(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    std::printf("start to visible main window: %d ms\n", program.startMilliseconds);
+    EXPECT_EQ(Text(program.main()), std::wstring(L"Orvane窗口置顶工具 V2.0"));
+    RECT client{};
+    ::GetClientRect(program.main(), &client);
+    EXPECT_EQ(client.right, 306L);
+    EXPECT_EQ(client.bottom, 89L);
+    const LONG style = ::GetWindowLongW(program.main(), GWL_STYLE);
+    EXPECT_TRUE((style & WS_MINIMIZEBOX) != 0);
+    EXPECT_TRUE((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
+
+    EXPECT_EQ(Text(program.Control(Id::Text1)), std::wstring(L"F8"));
+    EXPECT_TRUE(!::IsWindowEnabled(program.Control(Id::Text1)));
+    EXPECT_EQ(Text(program.Control(Id::cmdSetKey)), std::wstring(L"设置热键"));
+    EXPECT_EQ(Text(program.Control(Id::cmdMini)), std::wstring(L"托盘"));
+    EXPECT_EQ(Text(program.Control(Id::CbAuto)), std::wstring(L"下次自动托盘显示"));
+    EXPECT_EQ(Text(program.Control(Id::Command1)), std::wstring(L"帮助"));
+    EXPECT_EQ(::SendMessageW(program.Control(Id::CbAuto), BM_GETCHECK, 0, 0), LRESULT{BST_UNCHECKED});
+    // Tab order: the order the controls were made in.
+    EXPECT_TRUE(::GetWindow(program.Control(Id::Text1), GW_HWNDNEXT) == program.Control(Id::cmdSetKey));
+    EXPECT_TRUE(::GetWindow(program.Control(Id::CbAuto), GW_HWNDNEXT) == program.Control(Id::Command1));
+
+    EXPECT_EQ(ReadFileBytes(kConfigPath), std::string("<missing>"));
+    program.Close();
+    EXPECT_EQ(ReadFileBytes(kConfigPath), std::string(" 119 \r\n 0 \r\n"));
+}
+
+void PinsAndUnpinsTheForegroundWindow(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    TargetWindow target;
+    EXPECT_TRUE(!target.Topmost());
+
+    EXPECT_TRUE(HoldKeyUntil(kF8, [&] { return target.Topmost(); }));
+    EXPECT_TRUE(IsAbove(target.hwnd(), program.main()));
+
+    Pause(250);
+    target.BringToFront();
+    EXPECT_TRUE(HoldKeyUntil(kF8, [&] { return !target.Topmost(); }));
+    // Un-pinned, it went to the bottom: behind the program's own window.
+    EXPECT_TRUE(WaitFor([&] { return IsAbove(program.main(), target.hwnd()); }));
+
+    // A key that isn't the hotkey does nothing.
+    target.BringToFront();
+    HoldKeyFor('Q', 600);
+    EXPECT_TRUE(!target.Topmost());
+}
+
+void NeverPinsItself(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    ::SetForegroundWindow(program.main());
+    EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == program.main(); }));
+    HoldKeyFor(kF8, 700);  // three ticks or more
+    EXPECT_TRUE(!Topmost(program.main()));
+    // The same key over another window does pin it: the key was seen.
+    TargetWindow target;
+    EXPECT_TRUE(HoldKeyUntil(kF8, [&] { return target.Topmost(); }));
+}
+
+void SecondStartEndsAtOnce(const Paths& paths) {
+    const std::string stored = " 65 \r\n 0 \r\n";
+    EXPECT_TRUE(WriteFileBytes(kConfigPath, stored));
+    Program first(paths.program);
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION second{};
+    std::wstring line = L"\"" + paths.program + L"\"";
+    EXPECT_TRUE(::CreateProcessW(paths.program.c_str(), line.data(), nullptr, nullptr, FALSE, 0,
+                                 nullptr, nullptr, &startup, &second) != FALSE);
+    EXPECT_TRUE(::WaitForSingleObject(second.hProcess, 5000) == WAIT_OBJECT_0);
+    DWORD code = 1;
+    ::GetExitCodeProcess(second.hProcess, &code);
+    ::CloseHandle(second.hProcess);
+    ::CloseHandle(second.hThread);
+    EXPECT_EQ(code, 0UL);
+    EXPECT_TRUE(first.Running());
+    EXPECT_EQ(TopLevelWindows(0, L"Orvane.frmPos").size(), std::size_t{1});
+    // The second start touched nothing: the running one's settings stand.
+    EXPECT_EQ(ReadFileBytes(kConfigPath), stored);
+}
+
+void StoredHotkeyIsShownAndUsed(const Paths& paths) {
+    EXPECT_TRUE(WriteFileBytes(kConfigPath, "65\r\n0\r\n"));
+    Program program(paths.program);
+    EXPECT_EQ(Text(program.Control(Id::Text1)), std::wstring(L"A"));
+    TargetWindow target;
+    EXPECT_TRUE(HoldKeyUntil('A', [&] { return target.Topmost(); }));
+    Pause(250);
+    target.BringToFront();
+    HoldKeyFor(kF8, 600);
+    EXPECT_TRUE(target.Topmost());  // F8 is no longer the hotkey
+    program.Close();
+    EXPECT_EQ(ReadFileBytes(kConfigPath), std::string(" 65 \r\n 0 \r\n"));
+}
+
+void CheckBoxSavesAtOnce(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    ::SendMessageW(program.Control(Id::CbAuto), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([] { return ReadFileBytes(kConfigPath) == " 119 \r\n 1 \r\n"; }));
+    ::SendMessageW(program.Control(Id::CbAuto), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([] { return ReadFileBytes(kConfigPath) == " 119 \r\n 0 \r\n"; }));
+}
+
+}  // namespace
+
+void AddProgramScenarios(Registry& registry) {
+    registry["startup_defaults"] = StartsWithDefaultsAndSavesOnClose;
+    registry["pin_toggle"] = PinsAndUnpinsTheForegroundWindow;
+    registry["never_pins_itself"] = NeverPinsItself;
+    registry["second_instance"] = SecondStartEndsAtOnce;
+    registry["stored_hotkey"] = StoredHotkeyIsShownAndUsed;
+    registry["checkbox_saves"] = CheckBoxSavesAtOnce;
+}
+
+}  // namespace e2e
