@@ -18,11 +18,11 @@ need_root() {
 # and the tools that drive and photograph it, and fonts for the Chinese UI.
 PACKAGES=(
   build-essential cmake ninja-build libgtest-dev
-  g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386 wine64
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64 locales
   xvfb xdotool x11-utils imagemagick openbox
   fonts-wqy-zenhei fonts-wqy-microhei fonts-arphic-uming fonts-arphic-ukai
-  clang-format cppcheck
+  clang-format cppcheck python3
 )
 
 missing() {

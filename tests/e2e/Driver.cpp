@@ -38,11 +38,35 @@ void SendKey(WORD vk, bool up) {
     ::SendInput(1, &input, sizeof(input));
 }
 
+std::wstring ClassName(HWND hwnd) {
+    wchar_t buffer[256] = {};
+    ::GetClassNameW(hwnd, buffer, 256);
+    return buffer;
+}
+
 struct EnumArgs {
     DWORD pid;
     const wchar_t* className;
     std::vector<HWND>* out;
 };
+
+BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lp) {
+    auto* a = reinterpret_cast<EnumArgs*>(lp);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    if ((a->pid == 0 || owner == a->pid) && (!a->className || ClassName(hwnd) == a->className)) {
+        a->out->push_back(hwnd);
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lp) {
+    auto* a = reinterpret_cast<EnumArgs*>(lp);
+    if (ClassName(hwnd) == a->className) {
+        a->out->push_back(hwnd);
+    }
+    return TRUE;
+}
 
 }  // namespace
 
@@ -102,34 +126,14 @@ std::wstring ClassOf(HWND hwnd) {
 std::vector<HWND> TopLevelWindows(DWORD pid, const wchar_t* className) {
     std::vector<HWND> found;
     EnumArgs args{pid, className, &found};
-    ::EnumWindows(
-        [](HWND hwnd, LPARAM lp) -> BOOL {
-            auto* a = reinterpret_cast<EnumArgs*>(lp);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(hwnd, &owner);
-            if ((a->pid == 0 || owner == a->pid) &&
-                (!a->className || ClassOf(hwnd) == a->className)) {
-                a->out->push_back(hwnd);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&args));
+    ::EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&args));
     return found;
 }
 
 std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className) {
     std::vector<HWND> found;
     EnumArgs args{0, className, &found};
-    ::EnumChildWindows(
-        parent,
-        [](HWND hwnd, LPARAM lp) -> BOOL {
-            auto* a = reinterpret_cast<EnumArgs*>(lp);
-            if (ClassOf(hwnd) == a->className) {
-                a->out->push_back(hwnd);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&args));
+    ::EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&args));
     return found;
 }
 
@@ -139,7 +143,9 @@ std::string ReadFileBytes(const std::wstring& path) {
     if (file == INVALID_HANDLE_VALUE) {
         return "<missing>";
     }
-    std::string bytes(1 << 16, '\0');
+    LARGE_INTEGER size{};
+    ::GetFileSizeEx(file, &size);
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
     DWORD got = 0;
     ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
     ::CloseHandle(file);

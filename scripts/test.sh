@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything, runs the unit tests natively
+# and the end-to-end tests under Wine on a virtual display of its own.
+set -euo pipefail
+source "$(dirname "$0")/wine-env.sh"
+
+"$ORVANE_ROOT/scripts/install-deps.sh"
+
+echo "== unit tests (native)"
+cmake -S "$ORVANE_ROOT" -B "$ORVANE_OUT/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$ORVANE_OUT/native"
+ctest --test-dir "$ORVANE_OUT/native" --output-on-failure -j "$(nproc)"
+
+echo "== the program (32-bit) and its end-to-end tests"
+orvane_build_windows win32
+orvane_pick_wine
+if [ "$ORVANE_ARCH" != win32 ]; then
+  echo "(this kernel can't run 32-bit code: the end-to-end tests run the 64-bit build of the same sources under wine64)"
+  orvane_build_windows win64
+fi
+
+orvane_display virtual
+trap orvane_stop_display EXIT
+orvane_locale
+prefix="$ORVANE_OUT/e2e-prefix-$ORVANE_ARCH"
+rm -rf "$prefix"
+orvane_prefix "$prefix"
+"$WINESERVER" -p  # keep one server for the whole run
+ctest --test-dir "$ORVANE_OUT/$ORVANE_ARCH" --output-on-failure
