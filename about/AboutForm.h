@@ -20,17 +20,32 @@ constexpr platform::FontSpec kYouYuan9{"幼圆", 90, platform::kWeightNormal, fa
 
 constexpr const char* kAuthorCredit = "作者：Orvane软件工作室  出品";
 constexpr const char* kInstructions =
-    "    使用说明：在设定热键后，激活您想置顶的窗口，然后按已设定的热键即可，再按一次即可取消置顶。";
+    "    "
+    "使用说明：在设定热键后，激活您想置顶的窗口，然后按已设定的热键即可，再按一次即可取消置顶。";
 
 inline constexpr platform::ControlDef kAboutControls[] = {
-    {.id = Control::picIcon, .kind = ControlKind::PictureBox, .caption = "",
+    {.id = Control::picIcon,
+     .kind = ControlKind::PictureBox,
+     .caption = "",
      .rect = {6975, 180, 480, 480}},
-    {.id = Control::lblDescription, .kind = ControlKind::Label, .caption = kAuthorCredit,
-     .rect = {3375, 1170, 4965, 330}, .font = kKaiTi12Bold, .foreColour = kBlack},
-    {.id = Control::lblTitle, .kind = ControlKind::Label, .caption = ORVANE_WINDOW_CAPTION,
-     .rect = {3465, 270, 3885, 480}, .font = kLiShu15Bold, .foreColour = kBlack},
-    {.id = Control::LbHelp, .kind = ControlKind::Label, .caption = kInstructions,
-     .rect = {3645, 1800, 3855, 1155}, .font = kYouYuan9, .wordWrap = true},
+    {.id = Control::lblDescription,
+     .kind = ControlKind::Label,
+     .caption = kAuthorCredit,
+     .rect = {3375, 1170, 4965, 330},
+     .font = kKaiTi12Bold,
+     .foreColour = kBlack},
+    {.id = Control::lblTitle,
+     .kind = ControlKind::Label,
+     .caption = ORVANE_WINDOW_CAPTION,
+     .rect = {3465, 270, 3885, 480},
+     .font = kLiShu15Bold,
+     .foreColour = kBlack},
+    {.id = Control::LbHelp,
+     .kind = ControlKind::Label,
+     .caption = kInstructions,
+     .rect = {3645, 1800, 3855, 1155},
+     .font = kYouYuan9,
+     .wordWrap = true},
 };
 
 inline constexpr platform::FormDef kFrmAbout{

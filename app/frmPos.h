@@ -12,7 +12,7 @@
 namespace app {
 
 class frmPos final : public platform::FormEvents {
-public:
+  public:
     explicit frmPos(platform::WindowSystem& ws) : ws_(ws) {}
 
     // Start-up and shutdown.
@@ -46,7 +46,7 @@ public:
     std::int16_t AutoTray() const { return AutoTray_; }
     const platform::TrayRecord& TrayData() const { return TrayData_; }
 
-private:
+  private:
     bool IsKeyDown(std::int16_t key);
     void SaveConfig();
     void AddTrayIcon();

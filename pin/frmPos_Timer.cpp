@@ -5,9 +5,13 @@
 
 namespace app {
 
-bool frmPos::IsKeyDown(std::int16_t key) { return pin::IsKeyDown(ws_, key); }
+bool frmPos::IsKeyDown(std::int16_t key) {
+    return pin::IsKeyDown(ws_, key);
+}
 
-bool frmPos::IsTopmost(platform::Handle hwnd) { return pin::IsTopmost(ws_, hwnd); }
+bool frmPos::IsTopmost(platform::Handle hwnd) {
+    return pin::IsTopmost(ws_, hwnd);
+}
 
 void frmPos::Timer1_Timer() {
     if (!IsKeyDown(HotKey_)) {

@@ -63,16 +63,16 @@ struct ControlDef {
     bool enabled = true;
     std::uint32_t foreColour = kWindowTextColour;
     std::optional<std::uint32_t> backColour{};  // none: transparent or default
-    bool autoSize = false;                    // labels that size to their text
-    bool wordWrap = false;                    // labels that wrap in their width
-    bool textLeftOfBox = false;               // check box drawn after its caption
+    bool autoSize = false;                      // labels that size to their text
+    bool wordWrap = false;                      // labels that wrap in their width
+    bool textLeftOfBox = false;                 // check box drawn after its caption
 };
 
 struct FormDef {
     const wchar_t* className = L"";  // one window class per window
     const char* caption = "";        // UTF-8
-    int clientWidth = 0;       // twips
-    int clientHeight = 0;      // twips
+    int clientWidth = 0;             // twips
+    int clientHeight = 0;            // twips
     std::optional<int> left{};
     std::optional<int> top{};
     std::optional<std::uint32_t> backColour{};  // none: the dialog face colour

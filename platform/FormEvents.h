@@ -10,7 +10,7 @@
 namespace platform {
 
 class FormEvents {
-public:
+  public:
     virtual ~FormEvents() = default;
 
     virtual void Form_Load() = 0;

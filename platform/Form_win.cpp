@@ -29,7 +29,9 @@ constexpr DWORD StyleOf(Border border) {
 }
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-int ControlId(Control c) { return kControlIdBase + static_cast<int>(c); }
+int ControlId(Control c) {
+    return kControlIdBase + static_cast<int>(c);
+}
 
 COLORREF Resolve(std::uint32_t colour) {
     return colour == kWindowTextColour ? ::GetSysColor(COLOR_WINDOWTEXT)
@@ -75,7 +77,7 @@ std::vector<std::wstring> WrapLines(HDC dc, const std::wstring& text, int width)
 
 // An off-screen bitmap to paint into, copied to the window in one go.
 class BufferedPaint {
-public:
+  public:
     BufferedPaint(HDC target, const RECT& rect)
         : target_(target),
           rect_(rect),
@@ -92,7 +94,7 @@ public:
     BufferedPaint& operator=(const BufferedPaint&) = delete;
     HDC dc() const { return dc_; }
 
-private:
+  private:
     HDC target_;
     RECT rect_;
     HDC dc_;
@@ -454,8 +456,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK FormWindow::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR /*id*/, DWORD_PTR self) {
-    return reinterpret_cast<FormWindow*>(self)->HandleTextBoxMessage(hwnd, message, wParam,
-                                                                     lParam);
+    return reinterpret_cast<FormWindow*>(self)->HandleTextBoxMessage(hwnd, message, wParam, lParam);
 }
 
 // The capture box wants every key a user can press: Tab, Enter and Escape
@@ -500,13 +501,13 @@ void FormWindow::OnPaint() {
 }
 
 void FormWindow::Paint(HDC dc, const RECT& client) {
-    ::FillRect(dc, &client,
-               backBrush_ ? backBrush_.get() : ::GetSysColorBrush(COLOR_BTNFACE));
+    ::FillRect(dc, &client, backBrush_ ? backBrush_.get() : ::GetSysColorBrush(COLOR_BTNFACE));
     if (background_) {
         // Unscaled at the design DPI: the picture keeps its place in the layout.
         Gdiplus::Graphics graphics(dc);
-        graphics.SetInterpolationMode(dpi_ == kDesignDpi ? Gdiplus::InterpolationModeNearestNeighbor
-                                                         : Gdiplus::InterpolationModeHighQualityBicubic);
+        graphics.SetInterpolationMode(dpi_ == kDesignDpi
+                                          ? Gdiplus::InterpolationModeNearestNeighbor
+                                          : Gdiplus::InterpolationModeHighQualityBicubic);
         graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
         graphics.DrawImage(background_.get(), 0, 0,
                            ::MulDiv(static_cast<int>(background_->GetWidth()), dpi_, kDesignDpi),
@@ -514,11 +515,16 @@ void FormWindow::Paint(HDC dc, const RECT& client) {
     }
     ::SetBkMode(dc, TRANSPARENT);
     for (const Item& item : items_) {
-        if (item.def->kind == ControlKind::PictureBox) {
-            ::DrawIconEx(dc, item.rect.left, item.rect.top, bigIcon_, item.rect.right - item.rect.left,
-                         item.rect.bottom - item.rect.top, 0, nullptr, DI_NORMAL);
-        } else if (item.def->kind == ControlKind::Label) {
+        if (item.def->kind == ControlKind::Label) {
             PaintLabel(dc, item);
+        }
+    }
+    // A picture box is a window of its own: it stands above the labels.
+    for (const Item& item : items_) {
+        if (item.def->kind == ControlKind::PictureBox) {
+            ::DrawIconEx(dc, item.rect.left, item.rect.top, bigIcon_,
+                         item.rect.right - item.rect.left, item.rect.bottom - item.rect.top, 0,
+                         nullptr, DI_NORMAL);
         }
     }
 }
@@ -598,8 +604,7 @@ void FormWindow::LoadBackground() {
         return;
     }
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(*def_.backgroundResource),
-                                  RT_RCDATA);
+    HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(*def_.backgroundResource), RT_RCDATA);
     HGLOBAL loaded = found ? ::LoadResource(instance, found) : nullptr;
     const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
     const DWORD size = found ? ::SizeofResource(instance, found) : 0;

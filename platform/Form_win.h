@@ -27,7 +27,7 @@ class FormWindow;
 int CurrentShiftMask();
 
 class FormHost {
-public:
+  public:
     virtual ~FormHost() = default;
     virtual void OnClick(FormWindow& form, Control control) = 0;
     virtual void OnKeyUp(FormWindow& form, Control control, int key, int shift) = 0;
@@ -46,7 +46,7 @@ public:
 };
 
 class FormWindow {
-public:
+  public:
     FormWindow(const FormDef& def, FormHost& host, HICON bigIcon, HICON smallIcon);
     ~FormWindow();
     FormWindow(const FormWindow&) = delete;
@@ -67,7 +67,7 @@ public:
     // Dialog-style keyboard navigation (Tab, arrows) for messages of this window.
     bool PreTranslate(MSG& msg);
 
-private:
+  private:
     struct Item {
         const ControlDef* def = nullptr;
         HWND hwnd = nullptr;  // none for labels and pictures, which are drawn

@@ -11,7 +11,7 @@ namespace platform::win {
 // to give one back.
 template <class Traits>
 class Unique {
-public:
+  public:
     using Handle = typename Traits::Handle;
     Unique() = default;
     explicit Unique(Handle h) : h_(h) {}
@@ -35,7 +35,7 @@ public:
         h_ = h;
     }
 
-private:
+  private:
     Handle h_ = Traits::Empty();
 };
 
@@ -79,13 +79,13 @@ using UniqueIcon = Unique<IconTraits>;
 
 // Selects an object into a DC for one scope.
 class SelectObjectScope {
-public:
+  public:
     SelectObjectScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(::SelectObject(dc, object)) {}
     ~SelectObjectScope() { ::SelectObject(dc_, old_); }
     SelectObjectScope(const SelectObjectScope&) = delete;
     SelectObjectScope& operator=(const SelectObjectScope&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };

@@ -80,7 +80,7 @@ struct MouseMove {
 };
 
 class WindowSystem {
-public:
+  public:
     virtual ~WindowSystem() = default;
 
     // The keyboard and the other programs' windows.

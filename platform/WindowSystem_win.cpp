@@ -20,13 +20,17 @@ static_assert(sizeof(TrayRecord::szTip) == 64);
 // handles make it longer in a 64-bit build of the same code).
 static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
 
-HWND AsHwnd(Handle h) { return reinterpret_cast<HWND>(h); }
-Handle AsHandle(const void* p) { return reinterpret_cast<Handle>(p); }
+HWND AsHwnd(Handle h) {
+    return reinterpret_cast<HWND>(h);
+}
+Handle AsHandle(const void* p) {
+    return reinterpret_cast<Handle>(p);
+}
 
 UniqueIcon LoadIconSized(int resource, int side) {
-    return UniqueIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
-                                                      MAKEINTRESOURCEW(resource), IMAGE_ICON,
-                                                      side, side, LR_DEFAULTCOLOR)));
+    return UniqueIcon(
+        static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
+                                        IMAGE_ICON, side, side, LR_DEFAULTCOLOR)));
 }
 
 }  // namespace
@@ -46,8 +50,8 @@ Win32WindowSystem::~Win32WindowSystem() {
 }
 
 int Win32WindowSystem::Run(FormEvents& events, int showCommand) {
-    main_ = std::make_unique<FormWindow>(program_.mainForm, AsHost(), bigIcon_.get(),
-                                         smallIcon_.get());
+    main_ =
+        std::make_unique<FormWindow>(program_.mainForm, AsHost(), bigIcon_.get(), smallIcon_.get());
     if (!MainHwnd()) {
         return 1;
     }
@@ -80,7 +84,9 @@ void Win32WindowSystem::Dispatch(MSG& msg) {
     ::DispatchMessageW(&msg);
 }
 
-HWND Win32WindowSystem::MainHwnd() const { return main_ ? main_->hwnd() : nullptr; }
+HWND Win32WindowSystem::MainHwnd() const {
+    return main_ ? main_->hwnd() : nullptr;
+}
 
 FormEvents* Win32WindowSystem::EventsFrom(const FormWindow& form) const {
     return (&form == main_.get()) ? events_ : nullptr;
@@ -132,8 +138,8 @@ void Win32WindowSystem::OnKeyUp(FormWindow& form, Control control, int key, int 
     }
 }
 
-void Win32WindowSystem::OnMouseMove(FormWindow& form, std::optional<Control> label,
-                                    WPARAM wParam, LPARAM lParam) {
+void Win32WindowSystem::OnMouseMove(FormWindow& form, std::optional<Control> label, WPARAM wParam,
+                                    LPARAM lParam) {
     FormEvents* events = EventsFrom(form);
     if (!events) {
         return;
@@ -229,15 +235,17 @@ std::int16_t Win32WindowSystem::GetAsyncKeyState(std::int32_t key) {
     return static_cast<std::int16_t>(::GetAsyncKeyState(key));
 }
 
-Handle Win32WindowSystem::GetForegroundWindow() { return AsHandle(::GetForegroundWindow()); }
+Handle Win32WindowSystem::GetForegroundWindow() {
+    return AsHandle(::GetForegroundWindow());
+}
 
 std::uint32_t Win32WindowSystem::GetExtendedStyle(Handle window) {
     return static_cast<std::uint32_t>(::GetWindowLongA(AsHwnd(window), GWL_EXSTYLE));
 }
 
 bool Win32WindowSystem::SetWindowPos(Handle window, InsertAfter where, std::uint32_t flags) {
-    return ::SetWindowPos(AsHwnd(window), reinterpret_cast<HWND>(static_cast<INT_PTR>(where)), 0,
-                          0, 0, 0, flags) != FALSE;
+    return ::SetWindowPos(AsHwnd(window), reinterpret_cast<HWND>(static_cast<INT_PTR>(where)), 0, 0,
+                          0, 0, flags) != FALSE;
 }
 
 // --- the tray ---------------------------------------------------------------
@@ -262,9 +270,13 @@ bool Win32WindowSystem::ShellNotifyIcon(TrayMessage message, const TrayRecord& r
 
 // --- the main window --------------------------------------------------------
 
-Handle Win32WindowSystem::MainWindow() { return AsHandle(MainHwnd()); }
+Handle Win32WindowSystem::MainWindow() {
+    return AsHandle(MainHwnd());
+}
 
-Handle Win32WindowSystem::MainIcon() { return AsHandle(smallIcon_.get()); }
+Handle Win32WindowSystem::MainIcon() {
+    return AsHandle(smallIcon_.get());
+}
 
 WindowState Win32WindowSystem::GetWindowState() {
     if (::IsIconic(MainHwnd())) {
@@ -291,7 +303,9 @@ void Win32WindowSystem::SetWindowState(WindowState state) {
     }
 }
 
-bool Win32WindowSystem::IsVisible() { return ::IsWindowVisible(MainHwnd()) != FALSE; }
+bool Win32WindowSystem::IsVisible() {
+    return ::IsWindowVisible(MainHwnd()) != FALSE;
+}
 
 void Win32WindowSystem::SetVisible(bool visible) {
     ::ShowWindow(MainHwnd(), visible ? SW_SHOW : SW_HIDE);
@@ -357,7 +371,8 @@ void Win32WindowSystem::SetCheckValue(Control control, int value) {
         return;
     }
     const bool changed = GetCheckValue(control) != value;
-    const WPARAM state = value == 1 ? BST_CHECKED : (value == 2 ? BST_INDETERMINATE : BST_UNCHECKED);
+    const WPARAM state =
+        value == 1 ? BST_CHECKED : (value == 2 ? BST_INDETERMINATE : BST_UNCHECKED);
     ::SendMessageW(form->ControlWindow(control), BM_SETCHECK, state, 0);
     if (changed) {
         OnClick(*form, control);
@@ -376,7 +391,9 @@ void Win32WindowSystem::ShowMessage(const std::string& text) {
 
 // --- the About window -------------------------------------------------------
 
-bool Win32WindowSystem::IsAboutLoaded() { return about_ && about_->hwnd(); }
+bool Win32WindowSystem::IsAboutLoaded() {
+    return about_ && about_->hwnd();
+}
 
 void Win32WindowSystem::LoadAbout() {
     about_ = std::make_unique<FormWindow>(program_.aboutForm, AsHost(), bigIcon_.get(),
@@ -425,8 +442,8 @@ bool Win32WindowSystem::StartProcess(const std::string& application,
 
 bool Win32WindowSystem::OpenInDefaultBrowser(const std::string& url) {
     constexpr INT_PTR kFirstSuccess = 33;  // ShellExecute returns > 32 on success
-    const HINSTANCE result = ::ShellExecuteW(MainHwnd(), L"open", Widen(url).c_str(), nullptr,
-                                             nullptr, SW_SHOWNORMAL);
+    const HINSTANCE result =
+        ::ShellExecuteW(MainHwnd(), L"open", Widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) >= kFirstSuccess;
 }
 
@@ -452,7 +469,9 @@ std::optional<std::string> Win32WindowSystem::KeyboardCharacter(int key) {
     return Narrow(std::wstring(1, static_cast<wchar_t>(mapped)));
 }
 
-std::string Win32WindowSystem::ToAnsi(const std::string& text) { return ToAnsiCodePage(text); }
+std::string Win32WindowSystem::ToAnsi(const std::string& text) {
+    return ToAnsiCodePage(text);
+}
 
 // --- files ------------------------------------------------------------------
 

@@ -22,7 +22,7 @@ struct ProgramDefinition {
 };
 
 class Win32WindowSystem final : public WindowSystem, private FormHost {
-public:
+  public:
     explicit Win32WindowSystem(const ProgramDefinition& program);
     ~Win32WindowSystem() override;
     Win32WindowSystem(const Win32WindowSystem&) = delete;
@@ -65,11 +65,10 @@ public:
     std::optional<std::string> KeyboardCharacter(int key) override;
     std::string ToAnsi(const std::string& text) override;
     bool NormalFileExists(const std::string& path) override;
-    std::optional<std::string> ReadFileHead(const std::string& path,
-                                            std::size_t maxBytes) override;
+    std::optional<std::string> ReadFileHead(const std::string& path, std::size_t maxBytes) override;
     bool ReplaceFileContents(const std::string& path, const std::string& content) override;
 
-private:
+  private:
     void OnClick(FormWindow& form, Control control) override;
     void OnKeyUp(FormWindow& form, Control control, int key, int shift) override;
     void OnMouseMove(FormWindow& form, std::optional<Control> label, WPARAM wParam,

@@ -9,6 +9,8 @@ void frmPos::SaveConfig() {
 }
 
 // Raised for the user's clicks and for every change the program makes.
-void frmPos::CbAuto_Click() { SaveConfig(); }
+void frmPos::CbAuto_Click() {
+    SaveConfig();
+}
 
 }  // namespace app

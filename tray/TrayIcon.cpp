@@ -7,8 +7,9 @@ namespace {
 
 // Characters, not bytes, of a UTF-8 string.
 std::size_t CharacterCount(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(
-        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 }  // namespace
@@ -16,7 +17,8 @@ std::size_t CharacterCount(const std::string& utf8) {
 std::array<char, platform::kTrayTipBytes> TipField(platform::WindowSystem& ws) {
     std::string tip = kTipText;
     tip.push_back('\0');
-    tip.append(platform::kTrayTipBytes - std::min(platform::kTrayTipBytes, CharacterCount(tip)), ' ');
+    tip.append(platform::kTrayTipBytes - std::min(platform::kTrayTipBytes, CharacterCount(tip)),
+               ' ');
     const std::string ansi = ws.ToAnsi(tip);
     std::array<char, platform::kTrayTipBytes> field{};
     std::copy_n(ansi.begin(), std::min(ansi.size(), field.size()), field.begin());

@@ -13,9 +13,13 @@ void frmPos::AddTrayIcon() {
 }
 
 // Harmless when there is no icon.
-void frmPos::DeleteTrayIcon() { ws_.ShellNotifyIcon(platform::TrayMessage::Delete, TrayData_); }
+void frmPos::DeleteTrayIcon() {
+    ws_.ShellNotifyIcon(platform::TrayMessage::Delete, TrayData_);
+}
 
-void frmPos::cmdMini_Click() { ws_.SetWindowState(WindowState::Minimised); }
+void frmPos::cmdMini_Click() {
+    ws_.SetWindowState(WindowState::Minimised);
+}
 
 // Every way of minimising ends here: the button, the minimise box and the
 // start-in-tray setting.

@@ -11,7 +11,7 @@ namespace {
 using platform::Control;
 
 class HelpTest : public testing::Test {
-protected:
+  protected:
     HelpTest() {
         ws.Connect(form);
         form.Form_Load();
@@ -23,9 +23,8 @@ protected:
 
 TEST_F(HelpTest, HelpShowsTheAboutWindowBeforeTheBrowserStarts) {
     form.Command1_Click();
-    const std::vector<std::string> expected = {
-        "LoadAbout", "ShowAbout", "DoEvents",
-        std::string("StartProcess ") + about::kBrowserPath};
+    const std::vector<std::string> expected = {"LoadAbout", "ShowAbout", "DoEvents",
+                                               std::string("StartProcess ") + about::kBrowserPath};
     EXPECT_EQ(ws.log, expected);
 }
 
@@ -44,8 +43,8 @@ TEST_F(HelpTest, CommandLinesQuoteThePath) {
     form.Command1_Click();
     form.LbQQ_Click();
     const std::string browser = "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\"  ";
-    EXPECT_EQ(ws.startedCommandLines,
-              (std::vector<std::string>{browser + about::kProductPage, browser + about::kShopPage}));
+    EXPECT_EQ(ws.startedCommandLines, (std::vector<std::string>{browser + about::kProductPage,
+                                                                browser + about::kShopPage}));
     EXPECT_TRUE(ws.defaultBrowserUrls.empty());
 }
 

@@ -13,7 +13,7 @@ struct NameCase {
 };
 
 class KeyNameTest : public testing::TestWithParam<NameCase> {
-protected:
+  protected:
     fakes::FakeWindowSystem ws;
 };
 
@@ -37,8 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         // ...and failing that, the number.
         NameCase{229, "229"}, NameCase{255, "255"},
         // Codes outside 0 to 255 have no name.
-        NameCase{256, std::nullopt}, NameCase{-1, std::nullopt},
-        NameCase{32767, std::nullopt}));
+        NameCase{256, std::nullopt}, NameCase{-1, std::nullopt}, NameCase{32767, std::nullopt}));
 
 TEST(KeyNameAllCodes, EveryKeyOfTheKeyboardHasAVisibleName) {
     fakes::FakeWindowSystem ws;

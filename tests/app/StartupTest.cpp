@@ -10,7 +10,7 @@ using platform::Control;
 using platform::WindowState;
 
 class StartupTest : public testing::Test {
-protected:
+  protected:
     StartupTest() { ws.Connect(form); }
     fakes::FakeWindowSystem ws;
     app::frmPos form{ws};
@@ -33,8 +33,10 @@ TEST_F(StartupTest, StoredKeyIsShownByName) {
     const struct {
         const char* file;
         const char* shown;
-    } cases[] = {{" 65 \r\n 0 \r\n", "A"}, {" 123 \r\n 0 \r\n", "F12"},
-                 {" 124 \r\n 0 \r\n", "|"}, {" 112 \r\n 0 \r\n", "F1"},
+    } cases[] = {{" 65 \r\n 0 \r\n", "A"},
+                 {" 123 \r\n 0 \r\n", "F12"},
+                 {" 124 \r\n 0 \r\n", "|"},
+                 {" 112 \r\n 0 \r\n", "F1"},
                  {" 48 \r\n 0 \r\n", "0"}};
     for (const auto& c : cases) {
         fakes::FakeWindowSystem fresh;
@@ -78,8 +80,9 @@ TEST_F(StartupTest, StartUpOrder) {
     ws.WriteConfig("65\r\n1\r\n");
     form.Form_Load();
     const std::vector<std::string> expected = {
-        "ReadFileHead 65536", "SetCheckValue 1", "ReplaceFileContents", "SetWindowState 1",
-        "TrayAdd",            "Hide",            "SetText 0 A",
+        "ReadFileHead 65536", "SetCheckValue 1", "ReplaceFileContents",
+        "SetWindowState 1",   "TrayAdd",         "Hide",
+        "SetText 0 A",
     };
     EXPECT_EQ(ws.log, expected);
 }

@@ -89,7 +89,9 @@ std::string Show(const std::string& s) {
     }
     return out + "\"";
 }
-std::string Show(const std::wstring& s) { return Show(Utf8(s)); }
+std::string Show(const std::wstring& s) {
+    return Show(Utf8(s));
+}
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -112,8 +114,8 @@ void Pause(int ms) {
 std::wstring Text(HWND hwnd) {
     wchar_t buffer[512] = {};
     DWORD_PTR copied = 0;
-    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer),
-                          SMTO_ABORTIFHUNG, 2000, &copied);
+    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                          2000, &copied);
     return std::wstring(buffer, copied);
 }
 
@@ -165,8 +167,12 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     return written == bytes.size();
 }
 
-void KeyDown(WORD vk) { SendKey(vk, false); }
-void KeyUp(WORD vk) { SendKey(vk, true); }
+void KeyDown(WORD vk) {
+    SendKey(vk, false);
+}
+void KeyUp(WORD vk) {
+    SendKey(vk, true);
+}
 
 // Held as a keyboard holds a key: the key-down repeats.  (Under Wine, the
 // X server's idea of the keyboard can reset a key that only SendInput pressed.)
@@ -184,7 +190,8 @@ bool HoldKeyUntil(WORD vk, const std::function<bool()>& done, int timeoutMs) {
 }
 
 void HoldKeyFor(WORD vk, int ms) {
-    HoldKeyUntil(vk, [] { return false; }, ms);
+    HoldKeyUntil(
+        vk, [] { return false; }, ms);
 }
 
 Program::Program(const std::wstring& exe, bool waitVisible) {
@@ -243,22 +250,28 @@ TargetWindow::TargetWindow() {
     wc.lpszClassName = kTargetClass;
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     ::RegisterClassW(&wc);
-    hwnd_ = ::CreateWindowExW(0, kTargetClass, L"e2e target", WS_OVERLAPPEDWINDOW, 40, 40, 300,
-                              200, nullptr, nullptr, wc.hInstance, nullptr);
+    hwnd_ = ::CreateWindowExW(0, kTargetClass, L"e2e target", WS_OVERLAPPEDWINDOW, 40, 40, 300, 200,
+                              nullptr, nullptr, wc.hInstance, nullptr);
     ::ShowWindow(hwnd_, SW_SHOWNORMAL);
     BringToFront();
 }
 
-TargetWindow::~TargetWindow() { ::DestroyWindow(hwnd_); }
+TargetWindow::~TargetWindow() {
+    ::DestroyWindow(hwnd_);
+}
 
 void TargetWindow::BringToFront() {
     ::SetForegroundWindow(hwnd_);
     EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == hwnd_; }));
 }
 
-bool TargetWindow::Topmost() const { return e2e::Topmost(hwnd_); }
+bool TargetWindow::Topmost() const {
+    return e2e::Topmost(hwnd_);
+}
 
-bool Topmost(HWND hwnd) { return (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool Topmost(HWND hwnd) {
+    return (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 bool IsAbove(HWND a, HWND b) {
     for (HWND h = ::GetTopWindow(nullptr); h; h = ::GetWindow(h, GW_HWNDNEXT)) {

@@ -18,15 +18,19 @@ struct Failed : std::runtime_error {
 
 void Expect(bool condition, const std::string& what, const char* file, int line);
 #define EXPECT_TRUE(c) ::e2e::Expect((c), #c, __FILE__, __LINE__)
-#define EXPECT_EQ(a, b) ::e2e::Expect((a) == (b), #a " == " #b ": got " + ::e2e::Show(a), __FILE__, __LINE__)
+#define EXPECT_EQ(a, b) \
+    ::e2e::Expect((a) == (b), #a " == " #b ": got " + ::e2e::Show(a), __FILE__, __LINE__)
 
 std::string Show(const std::string& s);
 std::string Show(const std::wstring& s);
-inline std::string Show(bool v) { return v ? "true" : "false"; }
-inline std::string Show(const wchar_t* s) { return Show(std::wstring(s)); }
+inline std::string Show(bool v) {
+    return v ? "true" : "false";
+}
+inline std::string Show(const wchar_t* s) {
+    return Show(std::wstring(s));
+}
 template <class T>
-    requires std::is_arithmetic_v<T>
-std::string Show(T v) {
+requires std::is_arithmetic_v<T> std::string Show(T v) {
     return std::to_string(v);
 }
 
@@ -55,7 +59,7 @@ enum class Id : int { Text1 = 100, cmdSetKey, cmdMini, CbAuto, Command1 };
 
 // The program under test, started afresh; closed (or killed) at the end.
 class Program {
-public:
+  public:
     explicit Program(const std::wstring& exe, bool waitVisible = true);
     ~Program();
     Program(const Program&) = delete;
@@ -71,7 +75,7 @@ public:
     void Close();
     int startMilliseconds = 0;
 
-private:
+  private:
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
     HWND main_ = nullptr;
@@ -79,14 +83,14 @@ private:
 
 // A window of the driver's own, to be pinned and un-pinned.
 class TargetWindow {
-public:
+  public:
     TargetWindow();
     ~TargetWindow();
     HWND hwnd() const { return hwnd_; }
     void BringToFront();
     bool Topmost() const;
 
-private:
+  private:
     HWND hwnd_ = nullptr;
 };
 

@@ -62,7 +62,8 @@ void HelpShowsOneAboutWindowAndTheProductPage(const Paths& paths) {
     Program program(paths.program);
     program.Click(Id::Command1);
     HWND about = nullptr;
-    EXPECT_TRUE(WaitFor([&] { return (about = AboutWindow(program)) && ::IsWindowVisible(about); }));
+    EXPECT_TRUE(
+        WaitFor([&] { return (about = AboutWindow(program)) && ::IsWindowVisible(about); }));
     EXPECT_EQ(Text(about), std::wstring(L"关于Orvane窗口置顶工具"));
     RECT client{};
     ::GetClientRect(about, &client);
@@ -90,7 +91,8 @@ void HelpShowsOneAboutWindowAndTheProductPage(const Paths& paths) {
     EXPECT_TRUE(WaitFor([&] { return !::IsWindow(about); }));
     EXPECT_TRUE(program.Running());
     program.Click(Id::Command1);
-    EXPECT_TRUE(WaitFor([&] { return AboutWindow(program) && ::IsWindowVisible(AboutWindow(program)); }));
+    EXPECT_TRUE(
+        WaitFor([&] { return AboutWindow(program) && ::IsWindowVisible(AboutWindow(program)); }));
 }
 
 void ContactLinkColoursAndOpensTheShop(const Paths& paths) {
@@ -101,13 +103,15 @@ void ContactLinkColoursAndOpensTheShop(const Paths& paths) {
     Pause(300);
     EXPECT_TRUE(LinkColours(program).second > 20);  // blue at rest
     ::PostMessageW(program.main(), WM_MOUSEMOVE, 0, MAKELPARAM(kOnLink.x, kOnLink.y));
-    EXPECT_TRUE(WaitFor([&] { return LinkColours(program).first > 20 && LinkColours(program).second == 0; }));
+    EXPECT_TRUE(WaitFor(
+        [&] { return LinkColours(program).first > 20 && LinkColours(program).second == 0; }));
     // Over a button the window hears nothing: the link stays red.
     ::PostMessageW(program.Control(Id::cmdMini), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     Pause(300);
     EXPECT_TRUE(LinkColours(program).first > 20);
     ::PostMessageW(program.main(), WM_MOUSEMOVE, 0, MAKELPARAM(kOffLink.x, kOffLink.y));
-    EXPECT_TRUE(WaitFor([&] { return LinkColours(program).second > 20 && LinkColours(program).first == 0; }));
+    EXPECT_TRUE(WaitFor(
+        [&] { return LinkColours(program).second > 20 && LinkColours(program).first == 0; }));
 
     ::PostMessageW(program.main(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kOnLink.x, kOnLink.y));
     ::PostMessageW(program.main(), WM_LBUTTONUP, 0, MAKELPARAM(kOnLink.x, kOnLink.y));
@@ -137,7 +141,8 @@ void DefaultBrowserWhenTheFixedOneIsMissing(const Paths& paths) {
     program.Click(Id::Command1);
     EXPECT_TRUE(WaitFor([&] { return AboutWindow(program) != nullptr; }));
     EXPECT_TRUE(WaitFor([] { return BrowserStarts().size() == 1; }, 8000));
-    EXPECT_TRUE(BrowserStarts()[0].find(std::string("default ") + kProductPage) != std::string::npos);
+    EXPECT_TRUE(BrowserStarts()[0].find(std::string("default ") + kProductPage) !=
+                std::string::npos);
 }
 
 void ClosingTheMainWindowLeavesAboutOpen(const Paths& paths) {

@@ -37,7 +37,8 @@ void ChoosesAKeyThatIsLiveAtOnce(const Paths& paths) {
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
     StartCapturing(program);
-    EXPECT_EQ(ReadFileBytes(kConfigPath), std::string(" 119 \r\n 0 \r\n"));  // saved at the first click
+    EXPECT_EQ(ReadFileBytes(kConfigPath),
+              std::string(" 119 \r\n 0 \r\n"));  // saved at the first click
 
     TapKey('A');
     EXPECT_TRUE(WaitFor([&] { return Text(program.Control(Id::Text1)) == L"A"; }));
@@ -93,9 +94,9 @@ void SpecialKeysCanBeChosen(const Paths& paths) {
         WORD vk;
         std::wstring name;
     } keys[] = {
-        {VK_TAB, L"\t"},   {VK_RETURN, L"\r"}, {VK_ESCAPE, L"\x1b"}, {VK_SHIFT, L"\x10"},
-        {VK_MENU, L"\x12"}, {VK_F10, L"F10"},  {VK_F5, L"F5"},       {VK_OEM_1, L";"},
-        {'7', L"7"},
+        {VK_TAB, L"\t"},     {VK_RETURN, L"\r"}, {VK_ESCAPE, L"\x1b"},
+        {VK_SHIFT, L"\x10"}, {VK_MENU, L"\x12"}, {VK_F10, L"F10"},
+        {VK_F5, L"F5"},      {VK_OEM_1, L";"},   {'7', L"7"},
     };
     for (const auto& key : keys) {
         TapKey(key.vk);

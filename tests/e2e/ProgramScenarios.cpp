@@ -27,10 +27,13 @@ void StartsWithDefaultsAndSavesOnClose(const Paths& paths) {
     EXPECT_EQ(Text(program.Control(Id::cmdMini)), std::wstring(L"托盘"));
     EXPECT_EQ(Text(program.Control(Id::CbAuto)), std::wstring(L"下次自动托盘显示"));
     EXPECT_EQ(Text(program.Control(Id::Command1)), std::wstring(L"帮助"));
-    EXPECT_EQ(::SendMessageW(program.Control(Id::CbAuto), BM_GETCHECK, 0, 0), LRESULT{BST_UNCHECKED});
+    EXPECT_EQ(::SendMessageW(program.Control(Id::CbAuto), BM_GETCHECK, 0, 0),
+              LRESULT{BST_UNCHECKED});
     // Tab order: the order the controls were made in.
-    EXPECT_TRUE(::GetWindow(program.Control(Id::Text1), GW_HWNDNEXT) == program.Control(Id::cmdSetKey));
-    EXPECT_TRUE(::GetWindow(program.Control(Id::CbAuto), GW_HWNDNEXT) == program.Control(Id::Command1));
+    EXPECT_TRUE(::GetWindow(program.Control(Id::Text1), GW_HWNDNEXT) ==
+                program.Control(Id::cmdSetKey));
+    EXPECT_TRUE(::GetWindow(program.Control(Id::CbAuto), GW_HWNDNEXT) ==
+                program.Control(Id::Command1));
 
     EXPECT_EQ(ReadFileBytes(kConfigPath), std::string("<missing>"));
     program.Close();

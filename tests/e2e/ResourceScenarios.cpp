@@ -35,7 +35,8 @@ void CheckVersionBlock(const std::wstring& exe) {
     EXPECT_TRUE(::GetFileVersionInfoW(exe.c_str(), 0, size, block.data()) != FALSE);
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    EXPECT_TRUE(::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) != FALSE);
+    EXPECT_TRUE(::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) !=
+                FALSE);
     EXPECT_EQ(fixed->dwFileVersionMS, DWORD{0x00020000});
     EXPECT_EQ(fixed->dwFileVersionLS, DWORD{0});
     EXPECT_EQ(fixed->dwProductVersionMS, DWORD{0x00020000});
@@ -44,7 +45,8 @@ void CheckVersionBlock(const std::wstring& exe) {
     EXPECT_EQ(VersionString(block, L"FileVersion"), std::wstring(L"2.00"));
     EXPECT_EQ(VersionString(block, L"ProductVersion"), std::wstring(L"2.00"));
     EXPECT_EQ(VersionString(block, L"InternalName"), std::wstring(L"Orvane窗口置顶工具V2.0"));
-    EXPECT_EQ(VersionString(block, L"OriginalFilename"), std::wstring(L"Orvane窗口置顶工具V2.0.exe"));
+    EXPECT_EQ(VersionString(block, L"OriginalFilename"),
+              std::wstring(L"Orvane窗口置顶工具V2.0.exe"));
     WORD* translation = nullptr;
     EXPECT_TRUE(::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
                                  reinterpret_cast<void**>(&translation), &length) != FALSE);
@@ -151,7 +153,7 @@ void CheckRelease(const std::wstring& exe) {
     EXPECT_EQ(pe.machine, WORD{0x14C});  // i386
     EXPECT_EQ(pe.subsystem, WORD{IMAGE_SUBSYSTEM_WINDOWS_GUI});
     const std::vector<std::string> shipsWithWindows = {
-        "KERNEL32.DLL", "USER32.DLL", "GDI32.DLL",   "SHELL32.DLL", "COMCTL32.DLL",
+        "KERNEL32.DLL", "USER32.DLL", "GDI32.DLL",  "SHELL32.DLL", "COMCTL32.DLL",
         "GDIPLUS.DLL",  "OLE32.DLL",  "MSVCRT.DLL", "IMM32.DLL",
     };
     std::string list;

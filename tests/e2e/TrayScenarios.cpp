@@ -33,8 +33,8 @@ void LeftButtonOnTheIconRestores(const Paths& paths) {
     HWND icon = TrayIcons().front();
 
     // Right button, double click, button up: nothing.
-    for (UINT message : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP,
-                         WM_MOUSEMOVE}) {
+    for (UINT message :
+         {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_MOUSEMOVE}) {
         PostToIcon(icon, message);
     }
     // The pointer's own moves never restore, wherever they are: x = 513 is

@@ -21,7 +21,7 @@ constexpr std::int16_t kKeyDown = static_cast<std::int16_t>(0x8000);
 // What the punctuation keys type on a US keyboard layout.
 const std::map<int, std::string>& UsLayoutPunctuation() {
     static const std::map<int, std::string> table = {
-        {186, ";"}, {187, "="}, {188, ","}, {189, "-"}, {190, "."}, {191, "/"},
+        {186, ";"}, {187, "="}, {188, ","},  {189, "-"}, {190, "."}, {191, "/"},
         {192, "`"}, {219, "["}, {220, "\\"}, {221, "]"}, {222, "'"},
     };
     return table;
@@ -74,9 +74,8 @@ std::optional<std::string> FakeWindowSystem::ReadConfig() const {
 }
 
 int FakeWindowSystem::Count(const std::string& prefix) const {
-    return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const std::string& s) {
-        return s.rfind(prefix, 0) == 0;
-    }));
+    return static_cast<int>(std::count_if(
+        log.begin(), log.end(), [&](const std::string& s) { return s.rfind(prefix, 0) == 0; }));
 }
 
 std::int16_t FakeWindowSystem::GetAsyncKeyState(std::int32_t key) {
@@ -97,8 +96,8 @@ std::uint32_t FakeWindowSystem::GetExtendedStyle(platform::Handle window) {
 
 bool FakeWindowSystem::SetWindowPos(platform::Handle window, platform::InsertAfter where,
                                     std::uint32_t flags) {
-    log.push_back("SetWindowPos " + Hex(window) + " " +
-                  std::to_string(static_cast<int>(where)) + " flags " + Hex(flags));
+    log.push_back("SetWindowPos " + Hex(window) + " " + std::to_string(static_cast<int>(where)) +
+                  " flags " + Hex(flags));
     const auto it = exStyles.find(window);
     if (it == exStyles.end()) {
         return false;  // no such window
@@ -144,23 +143,31 @@ void FakeWindowSystem::FocusMainWindow() {
     mainFocused = true;
 }
 
-std::string FakeWindowSystem::GetText(platform::Control control) { return texts[control]; }
+std::string FakeWindowSystem::GetText(platform::Control control) {
+    return texts[control];
+}
 
 void FakeWindowSystem::SetText(platform::Control control, const std::string& text) {
     log.push_back("SetText " + std::to_string(static_cast<int>(control)) + " " + text);
     texts[control] = text;
 }
 
-bool FakeWindowSystem::IsEnabled(platform::Control control) { return enabled[control]; }
+bool FakeWindowSystem::IsEnabled(platform::Control control) {
+    return enabled[control];
+}
 
-void FakeWindowSystem::SetEnabled(platform::Control control, bool on) { enabled[control] = on; }
+void FakeWindowSystem::SetEnabled(platform::Control control, bool on) {
+    enabled[control] = on;
+}
 
 void FakeWindowSystem::SetFocus(platform::Control control) {
     log.push_back("SetFocus " + std::to_string(static_cast<int>(control)));
     focused = control;
 }
 
-int FakeWindowSystem::GetCheckValue(platform::Control control) { return checks[control]; }
+int FakeWindowSystem::GetCheckValue(platform::Control control) {
+    return checks[control];
+}
 
 void FakeWindowSystem::SetCheckValue(platform::Control control, int value) {
     log.push_back("SetCheckValue " + std::to_string(value));
@@ -186,9 +193,13 @@ void FakeWindowSystem::LoadAbout() {
     ++aboutLoads;
 }
 
-void FakeWindowSystem::ShowAbout() { log.push_back("ShowAbout"); }
+void FakeWindowSystem::ShowAbout() {
+    log.push_back("ShowAbout");
+}
 
-void FakeWindowSystem::DoEvents() { log.push_back("DoEvents"); }
+void FakeWindowSystem::DoEvents() {
+    log.push_back("DoEvents");
+}
 
 bool FakeWindowSystem::StartProcess(const std::string& application,
                                     const std::string& commandLine) {

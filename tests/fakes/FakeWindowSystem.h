@@ -19,7 +19,7 @@
 namespace fakes {
 
 class FakeWindowSystem : public platform::WindowSystem {
-public:
+  public:
     static constexpr platform::Handle kMainWindow = 0x10010;
     static constexpr platform::Handle kMainIcon = 0x20020;
 
@@ -97,15 +97,14 @@ public:
     std::optional<std::string> KeyboardCharacter(int key) override;
     std::string ToAnsi(const std::string& text) override;
     bool NormalFileExists(const std::string& path) override;
-    std::optional<std::string> ReadFileHead(const std::string& path,
-                                            std::size_t maxBytes) override;
+    std::optional<std::string> ReadFileHead(const std::string& path, std::size_t maxBytes) override;
     bool ReplaceFileContents(const std::string& path, const std::string& content) override;
 
     // Converts between UTF-8 and GBK, the ANSI code page of the target systems.
     static std::optional<std::string> Convert(const std::string& text, const char* from,
                                               const char* to);
 
-private:
+  private:
     platform::FormEvents* events_ = nullptr;
     platform::WindowState state_ = platform::WindowState::Normal;
     bool visible_ = true;

@@ -10,7 +10,7 @@ namespace {
 using platform::Control;
 
 class HotkeyCaptureTest : public testing::Test {
-protected:
+  protected:
     HotkeyCaptureTest() {
         ws.Connect(form);
         form.Form_Load();

@@ -14,7 +14,7 @@ constexpr platform::Handle kEditor = 0x5000;
 constexpr int kF8 = 119;
 
 class PinToggleTest : public testing::Test {
-protected:
+  protected:
     PinToggleTest() {
         ws.Connect(form);
         form.Form_Load();  // no settings file: F8

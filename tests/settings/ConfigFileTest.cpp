@@ -31,23 +31,16 @@ TEST_P(ParseConfigTest, ReadsBothLines) {
 INSTANTIATE_TEST_SUITE_P(
     Table, ParseConfigTest,
     testing::Values(
-        ParseCase{"AsWritten", " 65 \r\n 1 \r\n", 65, 1},
-        ParseCase{"Bare", "65\r\n1\r\n", 65, 1},
-        ParseCase{"SingleLine", "65", 65, 0},
-        ParseCase{"SingleLineWithEnd", "65\r\n", 65, 0},
-        ParseCase{"EmptyFile", "", 119, 0},
-        ParseCase{"FirstLineEmpty", "\r\n1\r\n", 119, 1},
-        ParseCase{"FirstLineBlank", " \r\n0\r\n", 0, 0},
-        ParseCase{"Letters", "abc\r\n1\r\n", 0, 1},
+        ParseCase{"AsWritten", " 65 \r\n 1 \r\n", 65, 1}, ParseCase{"Bare", "65\r\n1\r\n", 65, 1},
+        ParseCase{"SingleLine", "65", 65, 0}, ParseCase{"SingleLineWithEnd", "65\r\n", 65, 0},
+        ParseCase{"EmptyFile", "", 119, 0}, ParseCase{"FirstLineEmpty", "\r\n1\r\n", 119, 1},
+        ParseCase{"FirstLineBlank", " \r\n0\r\n", 0, 0}, ParseCase{"Letters", "abc\r\n1\r\n", 0, 1},
         ParseCase{"TooLarge", "70000\r\n1\r\n", std::nullopt, 1},
-        ParseCase{"Fraction", "65.9\r\n0\r\n", 65, 0},
-        ParseCase{"Negative", "-3\r\n0\r\n", -3, 0},
-        ParseCase{"Hex", "&H41\r\n0\r\n", 65, 0},
-        ParseCase{"FlagTwo", "65\r\n2\r\n", 65, 0},
+        ParseCase{"Fraction", "65.9\r\n0\r\n", 65, 0}, ParseCase{"Negative", "-3\r\n0\r\n", -3, 0},
+        ParseCase{"Hex", "&H41\r\n0\r\n", 65, 0}, ParseCase{"FlagTwo", "65\r\n2\r\n", 65, 0},
         ParseCase{"FlagMinusOne", "65\r\n-1\r\n", 65, 0},
         ParseCase{"FlagOneAndAHalf", "65\r\n1.5\r\n", 65, 1},
-        ParseCase{"FlagTooLarge", "65\r\n70000\r\n", 65, 0},
-        ParseCase{"CrOnly", "65\r1\r", 65, 1},
+        ParseCase{"FlagTooLarge", "65\r\n70000\r\n", 65, 0}, ParseCase{"CrOnly", "65\r1\r", 65, 1},
         ParseCase{"LfOnlyIsOneLine", "119\n1\n", 1191, 0},
         ParseCase{"ThirdLineIgnored", "65\r\n1\r\n99\r\n", 65, 1},
         ParseCase{"Binary", std::string("\0\x01\xff\r\n\x80", 6), 0, 0}),
@@ -78,7 +71,7 @@ TEST(FormatConfig, ReadsBackAsWritten) {
 }
 
 class ConfigStoreTest : public testing::Test {
-protected:
+  protected:
     fakes::FakeWindowSystem ws;
 };
 

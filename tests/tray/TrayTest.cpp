@@ -29,7 +29,7 @@ MouseMove PointerAt(float xTwips, float yTwips) {
 }
 
 class TrayTest : public testing::Test {
-protected:
+  protected:
     TrayTest() {
         ws.Connect(form);
         form.Form_Load();
@@ -77,8 +77,8 @@ TEST_F(TrayTest, LeftButtonDownOnTheIconRestores) {
     EXPECT_EQ(ws.GetWindowState(), WindowState::Normal);
     EXPECT_TRUE(ws.IsVisible());
     EXPECT_TRUE(ws.mainFocused);
-    EXPECT_EQ(ws.log,
-              (std::vector<std::string>{"SetWindowState 0", "Show", "FocusMainWindow", "TrayDelete"}));
+    EXPECT_EQ(ws.log, (std::vector<std::string>{"SetWindowState 0", "Show", "FocusMainWindow",
+                                                "TrayDelete"}));
     // The icon deleted is the one added.
     EXPECT_EQ(ws.trayDeletes.at(0).uID, ws.trayAdds.at(0).uID);
 }
@@ -86,9 +86,9 @@ TEST_F(TrayTest, LeftButtonDownOnTheIconRestores) {
 TEST_F(TrayTest, OtherNotificationsDoNothing) {
     form.cmdMini_Click();
     ws.log.clear();
-    for (std::uint32_t m : {platform::wm::kMouseMove, platform::wm::kLButtonUp,
-                            platform::wm::kLButtonDblClk, platform::wm::kRButtonDown,
-                            platform::wm::kRButtonUp, platform::wm::kRButtonDblClk}) {
+    for (std::uint32_t m :
+         {platform::wm::kMouseMove, platform::wm::kLButtonUp, platform::wm::kLButtonDblClk,
+          platform::wm::kRButtonDown, platform::wm::kRButtonUp, platform::wm::kRButtonDblClk}) {
         form.Form_MouseMove(TrayNotification(m));
     }
     EXPECT_TRUE(ws.log.empty());

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Re-makes the README's pictures in docs/: the main window, the contact line
+# under the pointer, the About window and the tray, under Wine on a virtual
+# display.  A stand-in browser keeps the help button from starting a real one.
+set -euo pipefail
+source "$(dirname "$0")/wine-env.sh"
+
+"$ORVANE_ROOT/scripts/install-deps.sh"
+orvane_build_windows win32
+orvane_pick_wine
+[ "$ORVANE_ARCH" = win32 ] || orvane_build_windows win64
+exe="$ORVANE_OUT/$ORVANE_ARCH/$ORVANE_EXE_NAME"
+orvane_display virtual
+trap orvane_stop_display EXIT
+orvane_locale
+prefix="$ORVANE_OUT/shots-prefix-$ORVANE_ARCH"
+rm -rf "$prefix"
+orvane_prefix "$prefix"
+mkdir -p "$WINEPREFIX/drive_c/Program Files/Internet Explorer"
+cp "$ORVANE_OUT/$ORVANE_ARCH/tests/e2e/browser_stub.exe" "$WINEPREFIX/drive_c/Program Files/Internet Explorer/iexplore.exe"
+docs="$ORVANE_ROOT/docs"
+
+window() {  # the X window of a caption, once it is mapped
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
+    sleep 0.1
+  done
+  echo "$id"
+}
+shot() {  # window id, file: the window with its frame
+  [ -n "$1" ] || { echo "screenshots: window not found for $2" >&2; exit 1; }
+  sleep 0.6
+  /usr/bin/import -window "$1" -frame "$2"
+  echo "saved $2"
+}
+
+xdotool mousemove 1010 10
+orvane_wine "$exe" >/dev/null 2>&1 &
+main=$(window "Orvane窗口置顶工具 V2.0")
+shot "$main" "$docs/main-window.png"
+
+X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
+Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
+xdotool mousemove $((X + 40)) $((Y + 48))
+shot "$main" "$docs/main-window-link.png"
+xdotool mousemove $((X + 280)) $((Y + 20)) click 1   # 帮助
+about=$(window "关于Orvane窗口置顶工具")
+shot "$about" "$docs/about.png"
+
+xdotool windowactivate --sync "$about" key alt+F4
+sleep 0.5
+xdotool mousemove $((X + 210)) $((Y + 20)) click 1   # 托盘
+xdotool mousemove 1010 10
+tray=$(window "Wine System Tray")
+sleep 0.5
+/usr/bin/import -window root -crop 200x60+0+0 +repage "$docs/tray.png"
+echo "saved $docs/tray.png"
