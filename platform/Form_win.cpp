@@ -176,18 +176,18 @@ void FormWindow::Create() {
     Layout();
 }
 
-UniqueFont FormWindow::CreateFormFont(const FontSpec& spec) const {
-    return UniqueFont(::CreateFontW(-::MulDiv(spec.tenthsOfPoint, dpi_, kTenthsPerInch), 0, 0, 0,
-                                    spec.weight, FALSE, spec.underline, FALSE, kCharsetGb2312,
+UniqueFont FormWindow::CreateFormFont(const FontSpec& font) const {
+    return UniqueFont(::CreateFontW(-::MulDiv(font.tenthsOfPoint, dpi_, kTenthsPerInch), 0, 0, 0,
+                                    font.weight, FALSE, font.underline, FALSE, kCharsetGb2312,
                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                    DEFAULT_PITCH | FF_DONTCARE, Widen(spec.face).c_str()));
+                                    DEFAULT_PITCH | FF_DONTCARE, Widen(font.face).c_str()));
 }
 
-HFONT FormWindow::FontFor(const std::optional<FontSpec>& spec) {
-    if (!spec) {
+HFONT FormWindow::FontFor(const std::optional<FontSpec>& font) {
+    if (!font) {
         return defaultFont_.get();
     }
-    fonts_.push_back(CreateFormFont(*spec));
+    fonts_.push_back(CreateFormFont(*font));
     return fonts_.back().get();
 }
 

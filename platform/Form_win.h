@@ -85,8 +85,8 @@ class FormWindow {
 
     void Create();
     void CreateControls();
-    UniqueFont CreateFormFont(const FontSpec& spec) const;
-    HFONT FontFor(const std::optional<FontSpec>& spec);
+    UniqueFont CreateFormFont(const FontSpec& font) const;
+    HFONT FontFor(const std::optional<FontSpec>& font);
     void Layout();
     void SizeLabel(Item& item);
     RECT PixelRect(const TwipsRect& twips) const;
