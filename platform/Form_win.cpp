@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <windowsx.h>
 #include <commctrl.h>
+#include <imm.h>
 #include <objidl.h>
 
 #include <algorithm>
@@ -230,6 +231,10 @@ void FormWindow::CreateControls() {
             ::SendMessageW(item.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(item.font), FALSE);
             ::EnableWindow(item.hwnd, c.enabled);
             if (c.kind == ControlKind::TextBox) {
+                // The box captures keys, not text: an input method (on by
+                // default on Chinese systems) would hand it VK_PROCESSKEY
+                // instead of the key that was pressed.
+                ::ImmAssociateContext(item.hwnd, nullptr);
                 ::SetWindowSubclass(item.hwnd, &FormWindow::TextBoxProc, kTextBoxSubclassId,
                                     reinterpret_cast<DWORD_PTR>(this));
             }

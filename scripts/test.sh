@@ -23,8 +23,13 @@ orvane_display virtual
 trap orvane_stop_display EXIT
 orvane_locale
 prefix="$ORVANE_OUT/e2e-prefix-$ORVANE_ARCH"
-rm -rf "$prefix"
+rm -rf "$prefix" "$prefix-120dpi"
 orvane_prefix "$prefix"
+# A second prefix at 120 dpi: Wine reads the DPI once per session.
+cp -a "$prefix" "$prefix-120dpi"
+export ORVANE_DPI_PREFIX=$prefix-120dpi
+WINEPREFIX=$ORVANE_DPI_PREFIX orvane_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f >/dev/null 2>&1
+WINEPREFIX=$ORVANE_DPI_PREFIX "$WINESERVER" -w
 "$WINESERVER" -p  # keep one server for the whole run
 # Wine's background services start with the first program; start them now,
 # with no part in ctest's output, or ctest waits for them to close it.

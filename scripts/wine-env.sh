@@ -83,6 +83,7 @@ orvane_display() {
 
 orvane_stop_display() {
   [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k >/dev/null 2>&1 || true
+  [ -n "${ORVANE_DPI_PREFIX:-}" ] && WINEPREFIX=$ORVANE_DPI_PREFIX "$WINESERVER" -k >/dev/null 2>&1 || true
   [ -n "${ORVANE_WM_PID:-}" ] && kill "$ORVANE_WM_PID" 2>/dev/null || true
   [ -n "${ORVANE_XVFB_PID:-}" ] && kill "$ORVANE_XVFB_PID" 2>/dev/null || true
   return 0

@@ -23,5 +23,6 @@ void AddHotkeyScenarios(Registry& registry);
 void AddTrayScenarios(Registry& registry);
 void AddHelpScenarios(Registry& registry);
 void AddResourceScenarios(Registry& registry);
+void AddDpiScenarios(Registry& registry);
 
 }  // namespace e2e

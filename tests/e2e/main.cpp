@@ -14,6 +14,7 @@ int wmain(int argc, wchar_t** argv) {
     e2e::AddTrayScenarios(registry);
     e2e::AddHelpScenarios(registry);
     e2e::AddResourceScenarios(registry);
+    e2e::AddDpiScenarios(registry);
     if (argc < 5) {
         std::fprintf(stderr, "usage: e2e_driver SCENARIO PROGRAM BROWSER_STUB PRODUCT\n");
         for (const auto& [name, scenario] : registry) {
@@ -28,6 +29,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "no scenario %s\n", name);
         return 2;
     }
+    ::SetProcessDPIAware();  // measure the program's windows in real pixels
     // Keep the pointer away from the windows: its moves would be events too.
     ::SetCursorPos(1000, 740);
     try {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -113,6 +116,37 @@ TEST_F(ConfigStoreTest, SaveReplacesTheWholeFile) {
         ++files;
     }
     EXPECT_EQ(files, 1);
+}
+
+// Lets no file grow past a few bytes for as long as it lives, so that a
+// write fails half-way, as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, old_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit old_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(ConfigStoreTest, ASaveThatFailsHalfWayKeepsTheOldSettings) {
+    ws.WriteConfig(" 65 \r\n 1 \r\n");
+    {
+        FileSizeLimit limit(5);
+        settings::SaveConfigFile(ws, 119, 0);
+    }
+    EXPECT_EQ(ws.ReadConfig(), " 65 \r\n 1 \r\n");
+    settings::SaveConfigFile(ws, 119, 0);  // and the next save works
+    EXPECT_EQ(ws.ReadConfig(), " 119 \r\n 0 \r\n");
 }
 
 TEST_F(ConfigStoreTest, HugeFileIsReadOnlyAsFarAsNeeded) {
