@@ -1,15 +1,6 @@
-# Cross-compiling the 32-bit Windows program with Debian's mingw-w64.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiling the 32-bit program with Debian's mingw-w64; its tests run
+# under Wine's 32-bit loader, where the kernel can run 32-bit code.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Tests of this build run under Wine's 32-bit loader (where the kernel can run it).
-find_program(WINE_EXECUTABLE NAMES wine PATHS /usr/lib/wine NO_DEFAULT_PATH)
-if(WINE_EXECUTABLE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_EXECUTABLE})
-endif()
+set(ORVANE_MINGW_TRIPLE i686-w64-mingw32)
+set(ORVANE_WINE_LOADER wine)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -5,13 +5,9 @@
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 
-"$ORVANE_ROOT/scripts/install-deps.sh"
-orvane_build_windows win32
-orvane_pick_wine
-[ "$ORVANE_ARCH" = win32 ] || orvane_build_windows win64
-exe="$ORVANE_OUT/$ORVANE_ARCH/$ORVANE_EXE_NAME"
+orvane_build_for_wine
+exe=$ORVANE_PROGRAM
 echo "The program: $ORVANE_OUT/win32/$ORVANE_EXE_NAME"
-[ "$ORVANE_ARCH" = win32 ] || echo "(this kernel can't run 32-bit code: running the 64-bit build of the same sources under wine64)"
 
 headless=0
 if [ -z "${DISPLAY:-}" ]; then headless=1; fi

@@ -5,11 +5,8 @@
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 
-"$ORVANE_ROOT/scripts/install-deps.sh"
-orvane_build_windows win32
-orvane_pick_wine
-[ "$ORVANE_ARCH" = win32 ] || orvane_build_windows win64
-exe="$ORVANE_OUT/$ORVANE_ARCH/$ORVANE_EXE_NAME"
+orvane_build_for_wine
+exe=$ORVANE_PROGRAM
 orvane_display virtual
 trap orvane_stop_display EXIT
 orvane_locale

@@ -12,12 +12,7 @@ cmake --build "$ORVANE_OUT/native"
 ctest --test-dir "$ORVANE_OUT/native" --output-on-failure -j "$(nproc)"
 
 echo "== the program (32-bit) and its end-to-end tests"
-orvane_build_windows win32
-orvane_pick_wine
-if [ "$ORVANE_ARCH" != win32 ]; then
-  echo "(this kernel can't run 32-bit code: the end-to-end tests run the 64-bit build of the same sources under wine64)"
-  orvane_build_windows win64
-fi
+orvane_build_for_wine
 
 orvane_display virtual
 trap orvane_stop_display EXIT

@@ -97,3 +97,17 @@ orvane_build_windows() {
     -DORVANE_PRODUCT_EXE="$ORVANE_OUT/win32/$ORVANE_EXE_NAME" >/dev/null
   cmake --build "$ORVANE_OUT/$arch"
 }
+
+# Installs what is missing, builds the 32-bit program, picks the Wine loader
+# and, where only wine64 can run, builds the 64-bit program too.  Sets
+# ORVANE_PROGRAM to the .exe that Wine will run.
+orvane_build_for_wine() {
+  "$ORVANE_ROOT/scripts/install-deps.sh"
+  orvane_build_windows win32
+  orvane_pick_wine
+  if [ "$ORVANE_ARCH" != win32 ]; then
+    echo "(this kernel can't run 32-bit code: Wine runs the 64-bit build of the same sources under wine64)"
+    orvane_build_windows win64
+  fi
+  ORVANE_PROGRAM="$ORVANE_OUT/$ORVANE_ARCH/$ORVANE_EXE_NAME"
+}

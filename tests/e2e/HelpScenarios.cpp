@@ -56,14 +56,20 @@ std::pair<int, int> LinkColours(const Program& program) {
     return {red, blue};
 }
 
-void HelpShowsOneAboutWindowAndTheProductPage(const Paths& paths) {
-    InstallBrowserStub(paths);
-    ::DeleteFileW(kConfigPath);
-    Program program(paths.program);
+// Clicks 帮助 and waits for the About window to be shown.
+HWND OpenAbout(Program& program) {
     program.Click(Id::Command1);
     HWND about = nullptr;
     EXPECT_TRUE(
         WaitFor([&] { return (about = AboutWindow(program)) && ::IsWindowVisible(about); }));
+    return about;
+}
+
+void HelpShowsOneAboutWindowAndTheProductPage(const Paths& paths) {
+    InstallBrowserStub(paths);
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    const HWND about = OpenAbout(program);
     EXPECT_EQ(Text(about), std::wstring(L"关于Orvane窗口置顶工具"));
     RECT client{};
     ::GetClientRect(about, &client);
@@ -90,9 +96,7 @@ void HelpShowsOneAboutWindowAndTheProductPage(const Paths& paths) {
     ::PostMessageW(about, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return !::IsWindow(about); }));
     EXPECT_TRUE(program.Running());
-    program.Click(Id::Command1);
-    EXPECT_TRUE(
-        WaitFor([&] { return AboutWindow(program) && ::IsWindowVisible(AboutWindow(program)); }));
+    EXPECT_TRUE(OpenAbout(program) != nullptr);
 }
 
 void ContactLinkColoursAndOpensTheShop(const Paths& paths) {
@@ -138,8 +142,7 @@ void DefaultBrowserWhenTheFixedOneIsMissing(const Paths& paths) {
 
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
-    program.Click(Id::Command1);
-    EXPECT_TRUE(WaitFor([&] { return AboutWindow(program) != nullptr; }));
+    OpenAbout(program);
     EXPECT_TRUE(WaitFor([] { return BrowserStarts().size() == 1; }, 8000));
     EXPECT_TRUE(BrowserStarts()[0].find(std::string("default ") + kProductPage) !=
                 std::string::npos);
@@ -149,9 +152,7 @@ void ClosingTheMainWindowLeavesAboutOpen(const Paths& paths) {
     InstallBrowserStub(paths);
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
-    program.Click(Id::Command1);
-    HWND about = nullptr;
-    EXPECT_TRUE(WaitFor([&] { return (about = AboutWindow(program)) != nullptr; }));
+    const HWND about = OpenAbout(program);
     HWND main = program.main();
     ::PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return !::IsWindow(main); }));
