@@ -147,7 +147,8 @@ void Win32WindowSystem::OnMouseMove(FormWindow& form, std::optional<Control> lab
     MouseMove move;
     // The tray icon's callback: wParam is the icon's id, lParam the mouse
     // message.  The pointer's own moves carry button flags in wParam instead.
-    const bool fromTray = trayIconId_ && wParam == *trayIconId_ && HIWORD(lParam) == 0;
+    const bool fromTray =
+        trayIconId_ && *trayIconId_ != 0 && wParam == *trayIconId_ && HIWORD(lParam) == 0;
     const int x = fromTray ? LOWORD(lParam) : static_cast<short>(LOWORD(lParam));
     const int y = fromTray ? 0 : static_cast<short>(HIWORD(lParam));
     move.x = PixelsToTwips(x, form.dpi());
