@@ -24,5 +24,6 @@ void AddTrayScenarios(Registry& registry);
 void AddHelpScenarios(Registry& registry);
 void AddResourceScenarios(Registry& registry);
 void AddDpiScenarios(Registry& registry);
+void AddRobustnessScenarios(Registry& registry);
 
 }  // namespace e2e

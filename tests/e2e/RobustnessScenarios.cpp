@@ -1,0 +1,152 @@
+// Bad settings files and uncooperative windows: the program starts with sound
+// values, keeps working, and never leaves a half-written settings file.
+#include <random>
+
+#include "tests/e2e/Scenarios.h"
+
+namespace e2e {
+namespace {
+
+constexpr const wchar_t* kTempBeside = L"C:\\TopConfig.ini.new";
+
+bool Exists(const wchar_t* path) {
+    return ::GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A bad file can make the start slow or wrong, never crash it: the window
+// comes up, answers, and closes with exit code 0.
+void StartsAndClosesCleanly(const Paths& paths, const std::wstring& expectedKeyName) {
+    Program program(paths.program);
+    EXPECT_TRUE(program.startMilliseconds < 5000);
+    EXPECT_EQ(Text(program.Control(Id::Text1)), expectedKeyName);
+    DWORD_PTR ignored = 0;
+    EXPECT_TRUE(::SendMessageTimeoutW(program.main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                                      &ignored) != 0);
+    program.Close();
+    DWORD code = 1;
+    ::GetExitCodeProcess(program.process(), &code);
+    EXPECT_EQ(code, 0UL);
+    EXPECT_TRUE(!Exists(kTempBeside));
+}
+
+void FolderAtTheSettingsPath(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    EXPECT_TRUE(::CreateDirectoryW(kConfigPath, nullptr) != FALSE);
+    StartsAndClosesCleanly(paths, L"F8");
+    const DWORD attributes = ::GetFileAttributesW(kConfigPath);
+    ::RemoveDirectoryW(kConfigPath);
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
+}
+
+void LockedSettingsFile(const Paths& paths) {
+    const std::string stored = " 65 \r\n 1 \r\n";
+    EXPECT_TRUE(WriteFileBytes(kConfigPath, stored));
+    // Held open by another program that shares it with nobody.
+    HANDLE lock = ::CreateFileW(kConfigPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    EXPECT_TRUE(lock != INVALID_HANDLE_VALUE);
+    // It exists but can't be read: F8 and no tray, and the start goes on.
+    StartsAndClosesCleanly(paths, L"F8");
+    ::CloseHandle(lock);
+    EXPECT_EQ(ReadFileBytes(kConfigPath), stored);
+}
+
+void ReadOnlySettingsFile(const Paths& paths) {
+    const std::string stored = " 65 \r\n 0 \r\n";
+    ::SetFileAttributesW(kConfigPath, FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(WriteFileBytes(kConfigPath, stored));
+    ::SetFileAttributesW(kConfigPath, FILE_ATTRIBUTE_READONLY);
+    StartsAndClosesCleanly(paths, L"A");
+    const std::string after = ReadFileBytes(kConfigPath);
+    ::SetFileAttributesW(kConfigPath, FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(after, stored);
+}
+
+void HiddenSettingsFile(const Paths& paths) {
+    const std::string stored = " 65 \r\n 0 \r\n";
+    ::SetFileAttributesW(kConfigPath, FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(WriteFileBytes(kConfigPath, stored));
+    ::SetFileAttributesW(kConfigPath, FILE_ATTRIBUTE_HIDDEN);
+    StartsAndClosesCleanly(paths, L"F8");  // a hidden file counts as missing
+    const std::string after = ReadFileBytes(kConfigPath);
+    ::SetFileAttributesW(kConfigPath, FILE_ATTRIBUTE_NORMAL);
+    // The save either replaced it whole or left it alone.
+    EXPECT_TRUE(after == " 119 \r\n 0 \r\n" || after == stored);
+}
+
+void TenMegabytesOfNoise(const Paths& paths) {
+    std::mt19937 random(20261207);
+    std::string noise(10 * 1024 * 1024, '\0');
+    for (char& c : noise) {
+        c = static_cast<char>(random());
+    }
+    noise.replace(0, 4, "66\r\n");  // whatever follows, the first line is 66
+    EXPECT_TRUE(WriteFileBytes(kConfigPath, noise));
+    StartsAndClosesCleanly(paths, L"B");
+    EXPECT_EQ(ReadFileBytes(kConfigPath).substr(0, 6), std::string(" 66 \r\n"));
+    EXPECT_TRUE(ReadFileBytes(kConfigPath).size() <= std::size_t{12});
+}
+
+void AMillionDigits(const Paths& paths) {
+    EXPECT_TRUE(WriteFileBytes(kConfigPath, std::string(1000000, '9')));
+    // Far too large for a key code: the hotkey stays 0, whose name is empty.
+    StartsAndClosesCleanly(paths, L"");
+    EXPECT_EQ(ReadFileBytes(kConfigPath), std::string(" 0 \r\n 0 \r\n"));
+}
+
+void NulBytes(const Paths& paths) {
+    const char bytes[] =
+        "65\0"
+        "7\r\n0\0"
+        "1\r\n";
+    EXPECT_TRUE(WriteFileBytes(kConfigPath, std::string(bytes, sizeof(bytes) - 1)));
+    StartsAndClosesCleanly(paths, L"A");  // each number ends at its NUL
+    EXPECT_EQ(ReadFileBytes(kConfigPath), std::string(" 65 \r\n 0 \r\n"));
+}
+
+// A window that turns every z-order change down.
+LRESULT CALLBACK StubbornProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_WINDOWPOSCHANGING) {
+        reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_NOZORDER;
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void WindowThatRefusesToBePinned(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = StubbornProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"OrvaneE2EStubborn";
+    ::RegisterClassW(&wc);
+    HWND stubborn = ::CreateWindowExW(0, wc.lpszClassName, L"stubborn", WS_OVERLAPPEDWINDOW, 60, 60,
+                                      200, 120, nullptr, nullptr, wc.hInstance, nullptr);
+    ::ShowWindow(stubborn, SW_SHOWNORMAL);
+    ::SetForegroundWindow(stubborn);
+    EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == stubborn; }));
+    HoldKeyFor(VK_F8, 700);
+    EXPECT_TRUE(!Topmost(stubborn));
+    EXPECT_TRUE(program.Running());
+    ::DestroyWindow(stubborn);
+
+    // The next tick over an ordinary window works.
+    TargetWindow target;
+    EXPECT_TRUE(HoldKeyUntil(VK_F8, [&] { return target.Topmost(); }));
+}
+
+}  // namespace
+
+void AddRobustnessScenarios(Registry& registry) {
+    registry["settings_folder"] = FolderAtTheSettingsPath;
+    registry["settings_locked"] = LockedSettingsFile;
+    registry["settings_read_only"] = ReadOnlySettingsFile;
+    registry["settings_hidden"] = HiddenSettingsFile;
+    registry["settings_noise"] = TenMegabytesOfNoise;
+    registry["settings_million_digits"] = AMillionDigits;
+    registry["settings_nul_bytes"] = NulBytes;
+    registry["refusing_window"] = WindowThatRefusesToBePinned;
+}
+
+}  // namespace e2e
