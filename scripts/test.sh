@@ -11,6 +11,31 @@ cmake -S "$ORVANE_ROOT" -B "$ORVANE_OUT/native" -G Ninja -DCMAKE_BUILD_TYPE=Debu
 cmake --build "$ORVANE_OUT/native"
 ctest --test-dir "$ORVANE_OUT/native" --output-on-failure -j "$(nproc)"
 
+echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$ORVANE_ROOT" -B "$ORVANE_OUT/native-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DORVANE_SANITIZE=ON >/dev/null
+cmake --build "$ORVANE_OUT/native-sanitize"
+ctest --test-dir "$ORVANE_OUT/native-sanitize" --output-on-failure -j "$(nproc)"
+
+echo "== the settings reader under libFuzzer (${ORVANE_FUZZ_SECONDS:=30} s)"
+CXX=clang++ cmake -S "$ORVANE_ROOT" -B "$ORVANE_OUT/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORVANE_FUZZ=ON >/dev/null
+cmake --build "$ORVANE_OUT/fuzz" --target config_fuzz
+mkdir -p "$ORVANE_OUT/fuzz/corpus"
+fuzz_log="$ORVANE_OUT/fuzz/last-run.log"
+if ! "$ORVANE_OUT/fuzz/config_fuzz" -max_total_time="$ORVANE_FUZZ_SECONDS" -print_final_stats=1 \
+     "$ORVANE_OUT/fuzz/corpus" "$ORVANE_ROOT/tests/fuzz/seeds" >"$fuzz_log" 2>&1; then
+  tail -40 "$fuzz_log"
+  echo "the fuzzer found a fault; the input is in $ORVANE_OUT/fuzz (crash-*)" >&2
+  exit 1
+fi
+grep -E "^stat::number_of_executed_units" "$fuzz_log"
+
+echo "== static analysis (cppcheck)"
+cppcheck --std=c++20 --enable=warning,performance,portability --error-exitcode=1 --quiet \
+  --inline-suppr -I "$ORVANE_ROOT" "$ORVANE_ROOT"/{app,pin,settings,hotkey,tray,about} \
+  "$ORVANE_ROOT/platform/Files_posix.cpp"
+
 echo "== the program (32-bit) and its end-to-end tests"
 orvane_build_for_wine
 

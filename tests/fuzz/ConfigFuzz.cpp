@@ -1,0 +1,48 @@
+// libFuzzer target: any bytes as the settings file.  Besides not crashing,
+// what is read must make sense and survive a save and a load unchanged.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "settings/ConfigFile.h"
+#include "settings/NumberReading.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+std::string WithoutBlanks(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n') {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+    const settings::LoadedConfig config = settings::ParseConfig(bytes);
+    Require(config.autoTray == 0 || config.autoTray == 1);
+    if (config.hotKey) {
+        const settings::LoadedConfig back =
+            settings::ParseConfig(settings::FormatConfig(*config.hotKey, config.autoTray));
+        Require(back.hotKey == config.hotKey && back.autoTray == config.autoTray);
+    }
+
+    // Blanks, tabs and line feeds never change a number.
+    const std::optional<double> number = settings::LeadingNumber(bytes);
+    const std::optional<double> compact = settings::LeadingNumber(WithoutBlanks(bytes));
+    Require(number.has_value() == compact.has_value());
+    Require(!number || *number == *compact);
+    return 0;
+}
