@@ -25,5 +25,6 @@ void AddHelpScenarios(Registry& registry);
 void AddResourceScenarios(Registry& registry);
 void AddDpiScenarios(Registry& registry);
 void AddRobustnessScenarios(Registry& registry);
+void AddLoadScenarios(Registry& registry);
 
 }  // namespace e2e
