@@ -1,12 +1,6 @@
 // The program's entry: the main window is the start-up object.
 #include <windows.h>
 #include <commctrl.h>
-#include <objidl.h>
-
-#include <algorithm>
-using std::max;
-using std::min;
-#include <gdiplus.h>
 
 #include "about/AboutForm.h"
 #include "app/MainForm.h"
@@ -17,26 +11,6 @@ using std::min;
 #include "platform/WindowSystem_win.h"
 
 namespace {
-
-// GDI+ is up for as long as this lives: it draws the About window's picture.
-class GdiplusSession {
-  public:
-    GdiplusSession() {
-        Gdiplus::GdiplusStartupInput input;
-        ok_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
-    }
-    ~GdiplusSession() {
-        if (ok_) {
-            Gdiplus::GdiplusShutdown(token_);
-        }
-    }
-    GdiplusSession(const GdiplusSession&) = delete;
-    GdiplusSession& operator=(const GdiplusSession&) = delete;
-
-  private:
-    ULONG_PTR token_ = 0;
-    bool ok_ = false;
-};
 
 constexpr platform::win::ProgramDefinition kProgram{
     app::kFrmPos,
@@ -52,7 +26,6 @@ constexpr platform::win::ProgramDefinition kProgram{
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
-    GdiplusSession gdiplus;
     platform::win::Win32WindowSystem windowSystem(kProgram);
     app::frmPos form(windowSystem);
     return windowSystem.Run(form, showCommand);

@@ -7,11 +7,8 @@
 #include <objidl.h>
 
 #include <algorithm>
-// GDI+'s headers expect min and max in scope.
-using std::max;
-using std::min;
-#include <gdiplus.h>
 
+#include "platform/Gdiplus_win.h"
 #include "platform/Text_win.h"
 
 namespace platform::win {

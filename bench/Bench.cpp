@@ -1,0 +1,156 @@
+// Measures what needs a Windows process to see it:
+//   bench startup EXE CLASS N   start to visible window, N times: "startup_ms median max"
+//   bench reaction EXE N        hotkey down to the foreground window's topmost
+//                               bit changing, N presses: "reaction_ms median max"
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+void Pump() {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::DispatchMessageW(&msg);
+    }
+}
+
+struct Found {
+    DWORD pid;
+    const wchar_t* className;
+    HWND hwnd;
+};
+
+BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM lp) {
+    auto* f = reinterpret_cast<Found*>(lp);
+    DWORD pid = 0;
+    wchar_t name[128] = {};
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    ::GetClassNameW(hwnd, name, 128);
+    if (pid == f->pid && std::wstring(name) == f->className && ::IsWindowVisible(hwnd)) {
+        f->hwnd = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct Started {
+    PROCESS_INFORMATION info{};
+    HWND hwnd = nullptr;
+    double ms = 0;
+};
+
+Started Start(const std::wstring& exe, const wchar_t* className) {
+    Started s;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    std::wstring line = L"\"" + exe + L"\"";
+    const auto t0 = Clock::now();
+    if (!::CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &s.info)) {
+        std::fprintf(stderr, "cannot start the program\n");
+        std::exit(1);
+    }
+    Found f{s.info.dwProcessId, className, nullptr};
+    while (!f.hwnd && Clock::now() - t0 < std::chrono::seconds(20)) {
+        ::EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&f));
+        if (!f.hwnd) {
+            ::Sleep(1);
+        }
+    }
+    s.ms = Ms(Clock::now() - t0);
+    s.hwnd = f.hwnd;
+    return s;
+}
+
+void Stop(Started& s) {
+    ::PostMessageW(s.hwnd, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(s.info.hProcess, 5000) != WAIT_OBJECT_0) {
+        ::TerminateProcess(s.info.hProcess, 1);
+    }
+    ::CloseHandle(s.info.hProcess);
+    ::CloseHandle(s.info.hThread);
+}
+
+void Report(const char* what, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    std::printf("%s %.1f %.1f\n", what, ms[ms.size() / 2], ms.back());
+}
+
+void Key(WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof(input));
+}
+
+bool Topmost(HWND hwnd) {
+    return (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: bench startup EXE CLASS N | bench reaction EXE N\n");
+        return 2;
+    }
+    const std::wstring mode = argv[1];
+    if (mode == L"startup" && argc >= 5) {
+        std::vector<double> ms;
+        for (int i = 0; i < _wtoi(argv[4]); ++i) {
+            Started s = Start(argv[2], argv[3]);
+            ms.push_back(s.ms);
+            Stop(s);
+        }
+        Report("startup_ms", ms);
+        return 0;
+    }
+    if (mode == L"reaction") {
+        ::DeleteFileW(L"C:\\TopConfig.ini");  // F8
+        Started program = Start(argv[2], L"Orvane.frmPos");
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = ::DefWindowProcW;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"OrvaneBenchTarget";
+        ::RegisterClassW(&wc);
+        HWND target = ::CreateWindowExW(0, wc.lpszClassName, L"target", WS_OVERLAPPEDWINDOW, 40, 40,
+                                        300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+        ::ShowWindow(target, SW_SHOWNORMAL);
+        ::SetForegroundWindow(target);
+        std::vector<double> ms;
+        for (int i = 0; i < _wtoi(argv[3]); ++i) {
+            ::Sleep(137 + 31 * (i % 5));  // land at different points of the poll period
+            Pump();
+            const bool was = Topmost(target);
+            const auto t0 = Clock::now();
+            auto lastDown = Clock::time_point{};
+            while (Topmost(target) == was && Clock::now() - t0 < std::chrono::seconds(2)) {
+                if (Clock::now() - lastDown > std::chrono::milliseconds(30)) {
+                    Key(VK_F8, false);  // a held key repeats
+                    lastDown = Clock::now();
+                }
+                Pump();
+                ::Sleep(1);
+            }
+            ms.push_back(Ms(Clock::now() - t0));
+            Key(VK_F8, true);
+        }
+        Report("reaction_ms", ms);
+        ::DestroyWindow(target);
+        Stop(program);
+        return 0;
+    }
+    return 2;
+}
