@@ -31,6 +31,9 @@ if ! "$ORVANE_OUT/fuzz/config_fuzz" -max_total_time="$ORVANE_FUZZ_SECONDS" -prin
 fi
 grep -E "^stat::number_of_executed_units" "$fuzz_log"
 
+echo "== formatting (clang-format, as .clang-format says)"
+(cd "$ORVANE_ROOT" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
+
 echo "== static analysis (cppcheck)"
 cppcheck --std=c++20 --enable=warning,performance,portability --error-exitcode=1 --quiet \
   --inline-suppr -I "$ORVANE_ROOT" "$ORVANE_ROOT"/{app,pin,settings,hotkey,tray,about} \
