@@ -4,11 +4,9 @@
 #include <windowsx.h>
 #include <commctrl.h>
 #include <imm.h>
-#include <objidl.h>
 
 #include <algorithm>
 
-#include "platform/Gdiplus_win.h"
 #include "platform/Text_win.h"
 
 namespace platform::win {
@@ -124,7 +122,9 @@ FormWindow::FormWindow(const FormDef& def, FormHost& host, HICON bigIcon, HICON 
     if (def_.backColour) {
         backBrush_.reset(::CreateSolidBrush(*def_.backColour));
     }
-    LoadBackground();
+    if (def_.backgroundResource) {
+        background_ = LoadPictureResource(*def_.backgroundResource);
+    }
     Create();
 }
 
@@ -505,15 +505,7 @@ void FormWindow::OnPaint() {
 void FormWindow::Paint(HDC dc, const RECT& client) {
     ::FillRect(dc, &client, backBrush_ ? backBrush_.get() : ::GetSysColorBrush(COLOR_BTNFACE));
     if (background_) {
-        // Unscaled at the design DPI: the picture keeps its place in the layout.
-        Gdiplus::Graphics graphics(dc);
-        graphics.SetInterpolationMode(dpi_ == kDesignDpi
-                                          ? Gdiplus::InterpolationModeNearestNeighbor
-                                          : Gdiplus::InterpolationModeHighQualityBicubic);
-        graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
-        graphics.DrawImage(background_.get(), 0, 0,
-                           ::MulDiv(static_cast<int>(background_->GetWidth()), dpi_, kDesignDpi),
-                           ::MulDiv(static_cast<int>(background_->GetHeight()), dpi_, kDesignDpi));
+        PaintPicture(dc, background_.get());
     }
     ::SetBkMode(dc, TRANSPARENT);
     for (const Item& item : items_) {
@@ -529,6 +521,28 @@ void FormWindow::Paint(HDC dc, const RECT& client) {
                          nullptr, DI_NORMAL);
         }
     }
+}
+
+// At the design DPI the picture is copied pixel for pixel; at any other it
+// scales with the rest of the window.
+void FormWindow::PaintPicture(HDC dc, HBITMAP picture) const {
+    BITMAP info{};
+    ::GetObjectW(picture, sizeof(info), &info);
+    HDC source = ::CreateCompatibleDC(dc);
+    {
+        SelectObjectScope selected(source, picture);
+        const int width = ::MulDiv(info.bmWidth, dpi_, kDesignDpi);
+        const int height = ::MulDiv(info.bmHeight, dpi_, kDesignDpi);
+        if (width == info.bmWidth) {
+            ::BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
+        } else {
+            ::SetStretchBltMode(dc, HALFTONE);
+            ::SetBrushOrgEx(dc, 0, 0, nullptr);
+            ::StretchBlt(dc, 0, 0, width, height, source, 0, 0, info.bmWidth, info.bmHeight,
+                         SRCCOPY);
+        }
+    }
+    ::DeleteDC(source);
 }
 
 void FormWindow::PaintLabel(HDC dc, const Item& item) {
@@ -598,38 +612,6 @@ void FormWindow::OnLButtonUp(POINT point) {
     const Item* label = LabelAt(point);
     if (label && label->def->id == pressed) {
         host_.OnClick(*this, pressed);
-    }
-}
-
-void FormWindow::LoadBackground() {
-    if (!def_.backgroundResource) {
-        return;
-    }
-    HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(*def_.backgroundResource), RT_RCDATA);
-    HGLOBAL loaded = found ? ::LoadResource(instance, found) : nullptr;
-    const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
-    const DWORD size = found ? ::SizeofResource(instance, found) : 0;
-    if (!bytes || size == 0) {
-        return;
-    }
-    // GDI+ reads from a stream; the stream owns a copy of the bytes.
-    HGLOBAL copy = ::GlobalAlloc(GMEM_MOVEABLE, size);
-    if (!copy) {
-        return;
-    }
-    std::copy_n(static_cast<const char*>(bytes), size, static_cast<char*>(::GlobalLock(copy)));
-    ::GlobalUnlock(copy);
-    IStream* stream = nullptr;
-    if (FAILED(::CreateStreamOnHGlobal(copy, TRUE, &stream))) {
-        ::GlobalFree(copy);
-        return;
-    }
-    // The picture reads from its stream for as long as it lives.
-    backgroundStream_.reset(stream);
-    auto bitmap = std::make_unique<Gdiplus::Bitmap>(stream);
-    if (bitmap->GetLastStatus() == Gdiplus::Ok) {
-        background_ = std::move(bitmap);
     }
 }
 

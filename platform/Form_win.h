@@ -5,7 +5,6 @@
 #pragma once
 
 #include <windows.h>
-#include <objidl.h>
 
 #include <memory>
 #include <optional>
@@ -14,10 +13,7 @@
 
 #include "platform/Form.h"
 #include "platform/Handles_win.h"
-
-namespace Gdiplus {
-class Bitmap;
-}
+#include "platform/Picture_win.h"
 
 namespace platform::win {
 
@@ -96,12 +92,12 @@ class FormWindow {
 
     void OnPaint();
     void Paint(HDC dc, const RECT& client);
+    void PaintPicture(HDC dc, HBITMAP picture) const;
     void PaintLabel(HDC dc, const Item& item);
     LRESULT OnControlColour(HDC dc, HWND control);
     bool OnSetCursor();
     void OnLButtonDown(POINT point);
     void OnLButtonUp(POINT point);
-    void LoadBackground();
 
     const FormDef& def_;
     FormHost& host_;
@@ -113,11 +109,7 @@ class FormWindow {
     std::vector<UniqueFont> fonts_;
     UniqueFont defaultFont_;
     UniqueBrush backBrush_;
-    struct ComRelease {
-        void operator()(IUnknown* p) const { p->Release(); }
-    };
-    std::unique_ptr<IStream, ComRelease> backgroundStream_;  // declared first: outlives the picture
-    std::unique_ptr<Gdiplus::Bitmap> background_;
+    UniqueBitmap background_;  // the picture, drawn unscaled at the design DPI
     std::optional<Control> pressedLabel_;
     HWND lastFocus_ = nullptr;
 };

@@ -397,9 +397,6 @@ bool Win32WindowSystem::IsAboutLoaded() {
 }
 
 void Win32WindowSystem::LoadAbout() {
-    if (!gdiplus_) {
-        gdiplus_.emplace();
-    }
     about_ = std::make_unique<FormWindow>(program_.aboutForm, AsHost(), bigIcon_.get(),
                                           smallIcon_.get());
 }

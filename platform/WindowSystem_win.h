@@ -7,7 +7,6 @@
 
 #include "platform/FormEvents.h"
 #include "platform/Form_win.h"
-#include "platform/Gdiplus_win.h"
 #include "platform/Handles_win.h"
 #include "platform/WindowSystem.h"
 
@@ -97,7 +96,6 @@ class Win32WindowSystem final : public WindowSystem, private FormHost {
     UniqueIcon smallIcon_;
     UINT taskbarCreatedMessage_ = 0;
     std::unique_ptr<FormWindow> main_;
-    std::optional<GdiplusSession> gdiplus_;  // declared before about_: outlives its picture
     std::unique_ptr<FormWindow> about_;
     FormEvents* events_ = nullptr;
     bool ending_ = false;

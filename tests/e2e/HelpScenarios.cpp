@@ -38,6 +38,14 @@ HWND AboutWindow(const Program& program) {
     return windows.empty() ? nullptr : windows.front();
 }
 
+COLORREF ScreenPixel(HWND window, POINT client) {
+    ::ClientToScreen(window, &client);
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, client.x, client.y);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+}
+
 // Counts the label's pure red and pure blue pixels on the screen.
 std::pair<int, int> LinkColours(const Program& program) {
     POINT origin{0, 0};
@@ -78,6 +86,8 @@ void HelpShowsOneAboutWindowAndTheProductPage(const Paths& paths) {
     const LONG style = ::GetWindowLongW(about, GWL_STYLE);
     EXPECT_TRUE((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
     EXPECT_TRUE(::GetWindow(about, GW_OWNER) == nullptr);
+    // The picture is drawn: the diamond's yellow, left of the arrow's shaft.
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(about, POINT{65, 84}) == RGB(255, 255, 0); }));
     EXPECT_TRUE(WaitFor([] { return BrowserStarts().size() == 1; }));
     EXPECT_EQ(BrowserStarts()[0], kBrowserCommand + kProductPage);
 
