@@ -6,6 +6,7 @@
 #include <imm.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/Text_win.h"
 
@@ -181,12 +182,21 @@ UniqueFont FormWindow::CreateFormFont(const FontSpec& font) const {
                                     DEFAULT_PITCH | FF_DONTCARE, Widen(font.face).c_str()));
 }
 
+// Controls with the same font share one: each font made costs a lookup of
+// the face and its realisation.
 HFONT FormWindow::FontFor(const std::optional<FontSpec>& font) {
     if (!font) {
         return defaultFont_.get();
     }
-    fonts_.push_back(CreateFormFont(*font));
-    return fonts_.back().get();
+    for (const auto& [known, made] : fonts_) {
+        if (std::strcmp(known.face, font->face) == 0 &&
+            known.tenthsOfPoint == font->tenthsOfPoint && known.weight == font->weight &&
+            known.underline == font->underline) {
+            return made.get();
+        }
+    }
+    fonts_.emplace_back(*font, CreateFormFont(*font));
+    return fonts_.back().second.get();
 }
 
 void FormWindow::CreateControls() {

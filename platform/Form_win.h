@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Form.h"
@@ -106,7 +107,7 @@ class FormWindow {
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
     std::vector<Item> items_;
-    std::vector<UniqueFont> fonts_;
+    std::vector<std::pair<FontSpec, UniqueFont>> fonts_;  // one per distinct font
     UniqueFont defaultFont_;
     UniqueBrush backBrush_;
     UniqueBitmap background_;  // the picture, drawn unscaled at the design DPI
