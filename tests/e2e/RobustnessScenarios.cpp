@@ -136,6 +136,39 @@ void WindowThatRefusesToBePinned(const Paths& paths) {
     EXPECT_TRUE(HoldKeyUntil(VK_F8, [&] { return target.Topmost(); }));
 }
 
+// Foreground windows that vanish while the hotkey is held: some between the
+// poll and the toggle, some leaving no foreground window at all.
+void ForegroundWindowsThatVanish(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    for (int round = 0; round < 20; ++round) {
+        HWND gone =
+            ::CreateWindowExW(0, L"Static", L"gone", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 80, 80, 160,
+                              90, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        ::SetForegroundWindow(gone);
+        // Held (repeating) across the window's end, at a different point of
+        // the poll each round.
+        const DWORD destroyAt = ::GetTickCount() + 17 * (round % 12);
+        while (::GetTickCount() < destroyAt) {
+            KeyDown(VK_F8);
+            Pause(15);
+        }
+        ::DestroyWindow(gone);
+        for (int repeat = 0; repeat < 4; ++repeat) {
+            KeyDown(VK_F8);
+            Pause(30);
+        }
+        KeyUp(VK_F8);
+    }
+    EXPECT_TRUE(program.Running());
+    DWORD_PTR ignored = 0;
+    EXPECT_TRUE(::SendMessageTimeoutW(program.main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                                      &ignored) != 0);
+    // And the next press over a window that stays works.
+    TargetWindow target;
+    EXPECT_TRUE(HoldKeyUntil(VK_F8, [&] { return target.Topmost(); }));
+}
+
 }  // namespace
 
 void AddRobustnessScenarios(Registry& registry) {
@@ -147,6 +180,7 @@ void AddRobustnessScenarios(Registry& registry) {
     registry["settings_million_digits"] = AMillionDigits;
     registry["settings_nul_bytes"] = NulBytes;
     registry["refusing_window"] = WindowThatRefusesToBePinned;
+    registry["vanishing_window"] = ForegroundWindowsThatVanish;
 }
 
 }  // namespace e2e
