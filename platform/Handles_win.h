@@ -71,7 +71,14 @@ struct WindowTraits {
     static void Close(Handle h) { ::DestroyWindow(h); }
 };
 
+struct LibraryTraits {
+    using Handle = HMODULE;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { ::FreeLibrary(h); }
+};
+
 using UniqueHandle = Unique<KernelHandleTraits>;
+using UniqueLibrary = Unique<LibraryTraits>;
 using UniqueFile = Unique<FileHandleTraits>;
 using UniqueFont = Unique<FontTraits>;
 using UniqueBrush = Unique<BrushTraits>;

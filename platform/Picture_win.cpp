@@ -23,13 +23,6 @@ using CreateHbitmapFromBitmapFn = int(WINAPI*)(void*, HBITMAP*, DWORD);
 using DisposeImageFn = int(WINAPI*)(void*);
 using CreateStreamOnHGlobalFn = HRESULT(WINAPI*)(HGLOBAL, BOOL, IStream**);
 
-struct LibraryTraits {
-    using Handle = HMODULE;
-    static Handle Empty() { return nullptr; }
-    static void Close(Handle h) { ::FreeLibrary(h); }
-};
-using UniqueLibrary = Unique<LibraryTraits>;
-
 template <class Fn>
 Fn Entry(const UniqueLibrary& library, const char* name) {
     return library ? reinterpret_cast<Fn>(

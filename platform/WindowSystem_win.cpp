@@ -260,7 +260,8 @@ bool Win32WindowSystem::ShellNotifyIcon(TrayMessage message, const TrayRecord& r
     data.uCallbackMessage = record.uCallbackMessage;
     data.hIcon = reinterpret_cast<HICON>(record.hIcon);
     std::memcpy(data.szTip, record.szTip.data(), record.szTip.size());
-    const bool ok = ::Shell_NotifyIconA(static_cast<DWORD>(message), &data) != FALSE;
+    const auto notify = ShellEntry<decltype(&::Shell_NotifyIconA)>("Shell_NotifyIconA");
+    const bool ok = notify && notify(static_cast<DWORD>(message), &data) != FALSE;
     if (message == TrayMessage::Add && ok) {
         trayIconId_ = record.uID;
     } else if (message == TrayMessage::Delete) {
@@ -443,8 +444,12 @@ bool Win32WindowSystem::StartProcess(const std::string& application,
 
 bool Win32WindowSystem::OpenInDefaultBrowser(const std::string& url) {
     constexpr INT_PTR kFirstSuccess = 33;  // ShellExecute returns > 32 on success
+    const auto execute = ShellEntry<decltype(&::ShellExecuteW)>("ShellExecuteW");
+    if (!execute) {
+        return false;
+    }
     const HINSTANCE result =
-        ::ShellExecuteW(MainHwnd(), L"open", Widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        execute(MainHwnd(), L"open", Widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) >= kFirstSuccess;
 }
 

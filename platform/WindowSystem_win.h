@@ -81,6 +81,17 @@ class Win32WindowSystem final : public WindowSystem, private FormHost {
                         LRESULT& result) override;
 
     FormHost& AsHost() { return *this; }
+    // shell32 is wanted only once the window goes to the tray or a page opens
+    // in the default browser; loading it then keeps it out of the start.
+    template <class Fn>
+    Fn ShellEntry(const char* name) {
+        if (!shell32_) {
+            shell32_.reset(::LoadLibraryW(L"shell32.dll"));
+        }
+        return shell32_ ? reinterpret_cast<Fn>(
+                              reinterpret_cast<void*>(::GetProcAddress(shell32_.get(), name)))
+                        : nullptr;
+    }
     // Events go to the handlers only from the main window, once it is built.
     FormEvents* EventsFrom(const FormWindow& form) const;
     FormWindow* FormWith(Control control) const;
@@ -95,6 +106,7 @@ class Win32WindowSystem final : public WindowSystem, private FormHost {
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
     UINT taskbarCreatedMessage_ = 0;
+    UniqueLibrary shell32_;
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> about_;
     FormEvents* events_ = nullptr;
