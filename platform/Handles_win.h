@@ -65,12 +65,6 @@ struct IconTraits {
     static Handle Empty() { return nullptr; }
     static void Close(Handle h) { ::DestroyIcon(h); }
 };
-struct WindowTraits {
-    using Handle = HWND;
-    static Handle Empty() { return nullptr; }
-    static void Close(Handle h) { ::DestroyWindow(h); }
-};
-
 struct LibraryTraits {
     using Handle = HMODULE;
     static Handle Empty() { return nullptr; }
