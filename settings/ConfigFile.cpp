@@ -27,14 +27,20 @@ std::string TakeLine(std::string_view& rest) {
     return line;
 }
 
-}  // namespace
+struct FirstTwoLines {
+    std::string line1;
+    std::string line2;
+};
 
+// Lines end at CR or CR LF; a lone LF is part of the line.
 FirstTwoLines SplitFirstTwoLines(std::string_view content) {
     FirstTwoLines lines;
     lines.line1 = TakeLine(content);
     lines.line2 = TakeLine(content);
     return lines;
 }
+
+}  // namespace
 
 LoadedConfig ParseConfig(std::string_view content) {
     const FirstTwoLines lines = SplitFirstTwoLines(content);

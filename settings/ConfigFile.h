@@ -19,14 +19,6 @@ constexpr std::int16_t kDefaultHotKey = 119;  // F8
 // huge or binary file costs nothing at start-up.
 constexpr std::size_t kMaxConfigBytes = 64 * 1024;
 
-struct FirstTwoLines {
-    std::string line1;
-    std::string line2;
-};
-
-// Lines end at CR or CR LF; a lone LF is part of the line.
-FirstTwoLines SplitFirstTwoLines(std::string_view content);
-
 // What the load sets.  hotKey stays unset when line 1 holds a number that
 // doesn't fit in 16 bits: the caller then keeps what it had.
 struct LoadedConfig {
