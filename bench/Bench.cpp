@@ -1,6 +1,9 @@
 // Measures what needs a Windows process to see it:
-//   bench startup EXE CLASS N   start to visible window, N times after one
-//                               untimed start: "startup_ms median max"
+//   bench startup N EXE CLASS [EXE CLASS ...]
+//                               start to visible window, N rounds after one
+//                               untimed start of each; the programs take
+//                               turns, so drift on the machine hits them
+//                               alike: "startup_ms INDEX median max" each
 //   bench reaction EXE N        hotkey down to the foreground window's topmost
 //                               bit changing, N presses: "reaction_ms median max"
 #include <windows.h>
@@ -85,7 +88,7 @@ void Stop(Started& s) {
 
 void Report(const char* what, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
-    std::printf("%s %.1f %.1f\n", what, ms[ms.size() / 2], ms.back());
+    std::printf("%s%s%.1f %.1f\n", what, *what ? " " : "", ms[ms.size() / 2], ms.back());
 }
 
 void Key(WORD vk, bool up) {
@@ -104,20 +107,31 @@ bool Topmost(HWND hwnd) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: bench startup EXE CLASS N | bench reaction EXE N\n");
+        std::fprintf(stderr, "usage: bench startup N EXE CLASS [EXE CLASS ...] | bench reaction EXE N\n");
         return 2;
     }
     const std::wstring mode = argv[1];
-    if (mode == L"startup" && argc >= 5) {
-        std::vector<double> ms;
-        Started warmUp = Start(argv[2], argv[3]);  // not timed: first-start caches
-        Stop(warmUp);
-        for (int i = 0; i < _wtoi(argv[4]); ++i) {
-            Started s = Start(argv[2], argv[3]);
-            ms.push_back(s.ms);
-            Stop(s);
+    if (mode == L"startup" && argc >= 5 && argc % 2 == 1) {
+        const int rounds = _wtoi(argv[2]);
+        const int programs = (argc - 3) / 2;
+        auto exe = [&](int p) { return argv[3 + 2 * p]; };
+        auto className = [&](int p) { return argv[4 + 2 * p]; };
+        for (int p = 0; p < programs; ++p) {
+            Started warmUp = Start(exe(p), className(p));  // not timed: first-start caches
+            Stop(warmUp);
         }
-        Report("startup_ms", ms);
+        std::vector<std::vector<double>> ms(programs);
+        for (int i = 0; i < rounds; ++i) {
+            for (int p = 0; p < programs; ++p) {
+                Started s = Start(exe(p), className(p));
+                ms[p].push_back(s.ms);
+                Stop(s);
+            }
+        }
+        for (int p = 0; p < programs; ++p) {
+            std::printf("startup_ms %d ", p);
+            Report("", ms[p]);
+        }
         return 0;
     }
     if (mode == L"reaction") {

@@ -1,6 +1,11 @@
 // The baseline the benchmarks measure the program against: the least a Win32
-// program with one window does, built the same way.
+// program with one window does, built the same way.  Built a second time
+// with the program's manifest, it also starts the common controls the way the
+// program does, so that baseline pays for visual styles too.
 #include <windows.h>
+#ifdef ORVANE_BENCH_COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
@@ -11,6 +16,10 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+#ifdef ORVANE_BENCH_COMMON_CONTROLS
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+#endif
     WNDCLASSW wc{};
     wc.lpfnWndProc = Proc;
     wc.hInstance = instance;

@@ -260,6 +260,9 @@ bool Win32WindowSystem::ShellNotifyIcon(TrayMessage message, const TrayRecord& r
     data.uCallbackMessage = record.uCallbackMessage;
     data.hIcon = reinterpret_cast<HICON>(record.hIcon);
     std::memcpy(data.szTip, record.szTip.data(), record.szTip.size());
+    if (message == TrayMessage::Delete && !ShellLoaded()) {
+        return false;  // never talked to the shell, so there is no icon to take away
+    }
     const auto notify = ShellEntry<decltype(&::Shell_NotifyIconA)>("Shell_NotifyIconA");
     const bool ok = notify && notify(static_cast<DWORD>(message), &data) != FALSE;
     if (message == TrayMessage::Add && ok) {

@@ -92,6 +92,7 @@ class Win32WindowSystem final : public WindowSystem, private FormHost {
                               reinterpret_cast<void*>(::GetProcAddress(shell32_.get(), name)))
                         : nullptr;
     }
+    bool ShellLoaded() const { return static_cast<bool>(shell32_); }
     // Events go to the handlers only from the main window, once it is built.
     FormEvents* EventsFrom(const FormWindow& form) const;
     FormWindow* FormWith(Control control) const;
