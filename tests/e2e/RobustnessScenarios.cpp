@@ -104,6 +104,15 @@ void NulBytes(const Paths& paths) {
     EXPECT_EQ(ReadFileBytes(kConfigPath), std::string(" 65 \r\n 0 \r\n"));
 }
 
+// No message box, no window shown: the program's visible top-level windows.
+std::size_t VisibleWindowsOf(const Program& program) {
+    std::size_t visible = 0;
+    for (HWND hwnd : TopLevelWindows(program.pid())) {
+        visible += ::IsWindowVisible(hwnd) ? 1 : 0;
+    }
+    return visible;
+}
+
 // A window that turns every z-order change down.
 LRESULT CALLBACK StubbornProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_WINDOWPOSCHANGING) {
@@ -129,6 +138,7 @@ void WindowThatRefusesToBePinned(const Paths& paths) {
     HoldKeyFor(VK_F8, 700);
     EXPECT_TRUE(!Topmost(stubborn));
     EXPECT_TRUE(program.Running());
+    EXPECT_EQ(VisibleWindowsOf(program), std::size_t{1});
     ::DestroyWindow(stubborn);
 
     // The next tick over an ordinary window works.
@@ -169,6 +179,88 @@ void ForegroundWindowsThatVanish(const Paths& paths) {
     EXPECT_TRUE(HoldKeyUntil(VK_F8, [&] { return target.Topmost(); }));
 }
 
+// A window that ends itself the moment a z-order change reaches it: the
+// program's poll saw it alive, its toggle finds it gone.
+LRESULT CALLBACK ShortLivedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_WINDOWPOSCHANGING &&
+        (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOZORDER) == 0 &&
+        ::GetPropW(hwnd, L"armed")) {
+        ::RemovePropW(hwnd, L"armed");
+        ::DestroyWindow(hwnd);
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void WindowsDestroyedByTheToggle(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ShortLivedProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"OrvaneE2EShortLived";
+    ::RegisterClassW(&wc);
+    // Not topmost, the pin destroys it; topmost, the un-pin does.
+    for (const bool startTopmost : {false, true}) {
+        HWND hwnd = ::CreateWindowExW(startTopmost ? WS_EX_TOPMOST : 0, wc.lpszClassName,
+                                      L"short-lived", WS_OVERLAPPEDWINDOW, 70, 70, 200, 120,
+                                      nullptr, nullptr, wc.hInstance, nullptr);
+        ::ShowWindow(hwnd, SW_SHOWNORMAL);
+        ::SetForegroundWindow(hwnd);
+        EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == hwnd; }));
+        EXPECT_EQ(Topmost(hwnd), startTopmost);
+        ::SetPropW(hwnd, L"armed", reinterpret_cast<HANDLE>(1));
+        EXPECT_TRUE(HoldKeyUntil(VK_F8, [&] { return !::IsWindow(hwnd); }, 3000));
+        Pause(450);  // two more polls
+        EXPECT_TRUE(program.Running());
+        EXPECT_EQ(VisibleWindowsOf(program), std::size_t{1});
+    }
+    // The next tick over an ordinary window works.
+    TargetWindow target;
+    EXPECT_TRUE(HoldKeyUntil(VK_F8, [&] { return target.Topmost(); }));
+}
+
+// With the program in the tray, the end of the only other window leaves no
+// foreground window at all; then the desktop window itself in front.
+void NoForegroundWindow(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    program.Click(Id::cmdMini);
+    EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(program.main()); }));
+
+    HWND last = ::CreateWindowExW(0, L"Static", L"last", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 80, 80,
+                                  160, 90, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SetForegroundWindow(last);
+    EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == last; }));
+    // Wine's stand-in tray is a window too and would take the activation.
+    HWND trayWindow = ::FindWindowW(L"__winex11_standalone_tray", nullptr);
+    ::ShowWindow(trayWindow, SW_HIDE);
+    ::DestroyWindow(last);
+    EXPECT_TRUE(WaitFor([] { return ::GetForegroundWindow() == nullptr; }));
+    HoldKeyFor(VK_F8, 700);  // three or four polls with nothing in front
+    EXPECT_TRUE(::GetForegroundWindow() == nullptr);
+
+    HWND minimised = ::CreateWindowExW(0, L"Static", L"minimised", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                       80, 80, 160, 90, nullptr, nullptr,
+                                       ::GetModuleHandleW(nullptr), nullptr);
+    ::SetForegroundWindow(minimised);
+    EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == minimised; }));
+    ::ShowWindow(minimised, SW_MINIMIZE);
+    ::SetForegroundWindow(::GetDesktopWindow());
+    EXPECT_TRUE(WaitFor([] { return ::GetForegroundWindow() == ::GetDesktopWindow(); }));
+    HoldKeyFor(VK_F8, 700);
+    EXPECT_TRUE(!Topmost(::GetDesktopWindow()));
+    ::DestroyWindow(minimised);
+    ::ShowWindow(trayWindow, SW_SHOWNA);
+
+    EXPECT_TRUE(program.Running());
+    EXPECT_EQ(VisibleWindowsOf(program), std::size_t{0});  // no message, still in the tray
+    EXPECT_EQ(TrayIcons().size(), std::size_t{1});
+    TargetWindow target;
+    EXPECT_TRUE(HoldKeyUntil(VK_F8, [&] { return target.Topmost(); }));
+    EXPECT_TRUE(!::IsWindowVisible(program.main()));
+}
+
 }  // namespace
 
 void AddRobustnessScenarios(Registry& registry) {
@@ -181,6 +273,8 @@ void AddRobustnessScenarios(Registry& registry) {
     registry["settings_nul_bytes"] = NulBytes;
     registry["refusing_window"] = WindowThatRefusesToBePinned;
     registry["vanishing_window"] = ForegroundWindowsThatVanish;
+    registry["destroyed_by_toggle"] = WindowsDestroyedByTheToggle;
+    registry["no_foreground_window"] = NoForegroundWindow;
 }
 
 }  // namespace e2e
