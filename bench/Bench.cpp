@@ -107,7 +107,8 @@ bool Topmost(HWND hwnd) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: bench startup N EXE CLASS [EXE CLASS ...] | bench reaction EXE N\n");
+        std::fprintf(stderr,
+                     "usage: bench startup N EXE CLASS [EXE CLASS ...] | bench reaction EXE N\n");
         return 2;
     }
     const std::wstring mode = argv[1];

@@ -22,7 +22,7 @@ PACKAGES=(
   wine wine32:i386 wine64 locales
   xvfb xdotool x11-utils imagemagick openbox
   fonts-wqy-zenhei fonts-wqy-microhei fonts-arphic-uming fonts-arphic-ukai
-  clang-format cppcheck python3 clang libclang-rt-14-dev
+  clang-format clang-tidy cppcheck python3 clang libclang-rt-14-dev
 )
 
 missing() {

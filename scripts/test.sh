@@ -7,7 +7,8 @@ source "$(dirname "$0")/wine-env.sh"
 "$ORVANE_ROOT/scripts/install-deps.sh"
 
 echo "== unit tests (native)"
-cmake -S "$ORVANE_ROOT" -B "$ORVANE_OUT/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S "$ORVANE_ROOT" -B "$ORVANE_OUT/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
 cmake --build "$ORVANE_OUT/native"
 ctest --test-dir "$ORVANE_OUT/native" --output-on-failure -j "$(nproc)"
 
@@ -38,6 +39,15 @@ echo "== static analysis (cppcheck)"
 cppcheck --std=c++20 --enable=warning,performance,portability --error-exitcode=1 --quiet \
   --inline-suppr -I "$ORVANE_ROOT" "$ORVANE_ROOT"/{app,pin,settings,hotkey,tray,about} \
   "$ORVANE_ROOT/platform/Files_posix.cpp"
+
+echo "== static analysis (clang-tidy, as .clang-tidy says)"
+tidy_log="$ORVANE_OUT/native/clang-tidy.log"
+if ! (cd "$ORVANE_ROOT" && git ls-files -z 'app/*.cpp' 'pin/*.cpp' 'settings/*.cpp' 'hotkey/*.cpp' \
+        'tray/*.cpp' 'about/*.cpp' 'platform/*.cpp' | grep -zv '_win\.cpp$' |
+        xargs -0 clang-tidy -p "$ORVANE_OUT/native" --quiet) >"$tidy_log" 2>&1; then
+  grep -v 'warnings generated\.$' "$tidy_log"
+  exit 1
+fi
 
 echo "== the program (32-bit) and its end-to-end tests"
 orvane_build_for_wine

@@ -17,7 +17,7 @@ constexpr std::int16_t kDefaultHotKey = 119;  // F8
 
 // Two short lines are all the file ever needs; reading stops here so that a
 // huge or binary file costs nothing at start-up.
-constexpr std::size_t kMaxConfigBytes = 64 * 1024;
+constexpr std::size_t kMaxConfigBytes = std::size_t{64} * 1024;
 
 // What the load sets.  hotKey stays unset when line 1 holds a number that
 // doesn't fit in 16 bits: the caller then keeps what it had.

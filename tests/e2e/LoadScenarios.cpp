@@ -36,9 +36,8 @@ DWORD HandlesFromProcessList(DWORD pid) {
     const auto query = NtEntry<QuerySystemInformation>("NtQuerySystemInformation");
     std::vector<unsigned char> buffer(1 << 20);
     ULONG length = 0;
-    if (!query ||
-        query(kSystemProcessInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
-              &length) != 0) {
+    if (!query || query(kSystemProcessInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
+                        &length) != 0) {
         return 0;
     }
     for (std::size_t at = 0;;) {
@@ -80,8 +79,9 @@ DWORD GdiObjectsInWineTable(HANDLE process) {
         return 0;
     }
     void* table = nullptr;
-    if (!::ReadProcessMemory(process, reinterpret_cast<char*>(basic.PebBaseAddress) + kGdiTableInPeb,
-                             &table, sizeof(table), nullptr) ||
+    if (!::ReadProcessMemory(process,
+                             reinterpret_cast<char*>(basic.PebBaseAddress) + kGdiTableInPeb, &table,
+                             sizeof(table), nullptr) ||
         !table) {
         return 0;
     }

@@ -210,7 +210,8 @@ void WindowsDestroyedByTheToggle(const Paths& paths) {
         EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == hwnd; }));
         EXPECT_EQ(Topmost(hwnd), startTopmost);
         ::SetPropW(hwnd, L"armed", reinterpret_cast<HANDLE>(1));
-        EXPECT_TRUE(HoldKeyUntil(VK_F8, [&] { return !::IsWindow(hwnd); }, 3000));
+        EXPECT_TRUE(HoldKeyUntil(
+            VK_F8, [&] { return !::IsWindow(hwnd); }, 3000));
         Pause(450);  // two more polls
         EXPECT_TRUE(program.Running());
         EXPECT_EQ(VisibleWindowsOf(program), std::size_t{1});
@@ -240,9 +241,9 @@ void NoForegroundWindow(const Paths& paths) {
     HoldKeyFor(VK_F8, 700);  // three or four polls with nothing in front
     EXPECT_TRUE(::GetForegroundWindow() == nullptr);
 
-    HWND minimised = ::CreateWindowExW(0, L"Static", L"minimised", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                       80, 80, 160, 90, nullptr, nullptr,
-                                       ::GetModuleHandleW(nullptr), nullptr);
+    HWND minimised =
+        ::CreateWindowExW(0, L"Static", L"minimised", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 80, 80, 160,
+                          90, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::SetForegroundWindow(minimised);
     EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == minimised; }));
     ::ShowWindow(minimised, SW_MINIMIZE);
