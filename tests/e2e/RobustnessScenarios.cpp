@@ -113,6 +113,16 @@ std::size_t VisibleWindowsOf(const Program& program) {
     return visible;
 }
 
+// Registers a window class of the driver's with its own procedure.
+const wchar_t* DriverClass(WNDPROC proc, const wchar_t* name) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = name;
+    ::RegisterClassW(&wc);
+    return name;
+}
+
 // A window that turns every z-order change down.
 LRESULT CALLBACK StubbornProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_WINDOWPOSCHANGING) {
@@ -125,13 +135,9 @@ LRESULT CALLBACK StubbornProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 void WindowThatRefusesToBePinned(const Paths& paths) {
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = StubbornProc;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"OrvaneE2EStubborn";
-    ::RegisterClassW(&wc);
-    HWND stubborn = ::CreateWindowExW(0, wc.lpszClassName, L"stubborn", WS_OVERLAPPEDWINDOW, 60, 60,
-                                      200, 120, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND stubborn = ::CreateWindowExW(0, DriverClass(StubbornProc, L"OrvaneE2EStubborn"),
+                                      L"stubborn", WS_OVERLAPPEDWINDOW, 60, 60, 200, 120, nullptr,
+                                      nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::ShowWindow(stubborn, SW_SHOWNORMAL);
     ::SetForegroundWindow(stubborn);
     EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == stubborn; }));
@@ -195,16 +201,12 @@ LRESULT CALLBACK ShortLivedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 void WindowsDestroyedByTheToggle(const Paths& paths) {
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = ShortLivedProc;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"OrvaneE2EShortLived";
-    ::RegisterClassW(&wc);
+    const wchar_t* shortLived = DriverClass(ShortLivedProc, L"OrvaneE2EShortLived");
     // Not topmost, the pin destroys it; topmost, the un-pin does.
     for (const bool startTopmost : {false, true}) {
-        HWND hwnd = ::CreateWindowExW(startTopmost ? WS_EX_TOPMOST : 0, wc.lpszClassName,
-                                      L"short-lived", WS_OVERLAPPEDWINDOW, 70, 70, 200, 120,
-                                      nullptr, nullptr, wc.hInstance, nullptr);
+        HWND hwnd = ::CreateWindowExW(startTopmost ? WS_EX_TOPMOST : 0, shortLived, L"short-lived",
+                                      WS_OVERLAPPEDWINDOW, 70, 70, 200, 120, nullptr, nullptr,
+                                      ::GetModuleHandleW(nullptr), nullptr);
         ::ShowWindow(hwnd, SW_SHOWNORMAL);
         ::SetForegroundWindow(hwnd);
         EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == hwnd; }));
