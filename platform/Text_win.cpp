@@ -15,29 +15,28 @@ std::wstring Widen(const std::string& utf8) {
     return wide;
 }
 
-std::string Narrow(const std::wstring& wide) {
+namespace {
+
+std::string ToCodePage(UINT codePage, const std::wstring& wide) {
     if (wide.empty()) {
         return {};
     }
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+    const int n = ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
                                         nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n,
+    std::string bytes(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), n,
                           nullptr, nullptr);
-    return utf8;
+    return bytes;
+}
+
+}  // namespace
+
+std::string Narrow(const std::wstring& wide) {
+    return ToCodePage(CP_UTF8, wide);
 }
 
 std::string ToAnsiCodePage(const std::string& utf8) {
-    const std::wstring wide = Widen(utf8);
-    if (wide.empty()) {
-        return {};
-    }
-    const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                        nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), n,
-                          nullptr, nullptr);
-    return ansi;
+    return ToCodePage(CP_ACP, Widen(utf8));
 }
 
 }  // namespace platform::win
