@@ -8,6 +8,7 @@
 
 #include "platform/FormEvents.h"
 #include "platform/WindowSystem.h"
+#include "tray/TrayIcon.h"
 
 namespace app {
 
@@ -44,12 +45,12 @@ class frmPos final : public platform::FormEvents {
     platform::Handle TargetWindow() const { return TargetWindow_; }
     std::int16_t HotKey() const { return HotKey_; }
     std::int16_t AutoTray() const { return AutoTray_; }
-    const platform::TrayRecord& TrayData() const { return TrayData_; }
 
   private:
     bool IsKeyDown(std::int16_t key);
     void SaveConfig();
     void AddTrayIcon();
+    void RetryTrayIcon();
     void DeleteTrayIcon();
     void ShowHotKeyName(std::int16_t key);
 
@@ -58,6 +59,7 @@ class frmPos final : public platform::FormEvents {
     std::int16_t HotKey_ = 0;
     std::int16_t AutoTray_ = 0;
     platform::TrayRecord TrayData_{};
+    tray::AddRetry trayRetry_;
 };
 
 }  // namespace app

@@ -11,10 +11,14 @@ bool IsTopmost(platform::WindowSystem& ws, platform::Handle window) {
     return (style | platform::kExStyleTopmost) == style;
 }
 
-void ToggleTopmost(platform::WindowSystem& ws, platform::Handle window) {
-    const platform::InsertAfter where =
-        IsTopmost(ws, window) ? platform::InsertAfter::Bottom : platform::InsertAfter::Topmost;
-    ws.SetWindowPos(window, where, kZOrderOnly);
+void ToggleTopmost(platform::WindowSystem& ws, platform::Handle window, bool topmost) {
+    // Whether the window moved is not looked at: a window that refuses, or
+    // is gone by now, simply stays as it is.
+    if (topmost) {
+        (void)ws.SetWindowPos(window, platform::InsertAfter::Bottom, kUnpinFlags);
+    } else {
+        (void)ws.SetWindowPos(window, platform::InsertAfter::Topmost, kPinFlags);
+    }
 }
 
 }  // namespace pin

@@ -14,6 +14,9 @@ bool frmPos::IsTopmost(platform::Handle hwnd) {
 }
 
 void frmPos::Timer1_Timer() {
+    // The poll is the program's only clock; a tray icon the shell wasn't
+    // ready for rides on it.
+    RetryTrayIcon();
     if (!IsKeyDown(HotKey_)) {
         return;
     }
@@ -21,7 +24,7 @@ void frmPos::Timer1_Timer() {
     if (TargetWindow_ == ws_.MainWindow()) {
         return;  // never pin or un-pin ourselves
     }
-    pin::ToggleTopmost(ws_, TargetWindow_);
+    pin::ToggleTopmost(ws_, TargetWindow_, IsTopmost(TargetWindow_));
 }
 
 }  // namespace app

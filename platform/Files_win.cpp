@@ -17,12 +17,35 @@ bool WriteWhole(HANDLE file, const std::string& content) {
            written == content.size();
 }
 
-// Writes straight into the file: the last resort where no file can be made
-// beside it (only the file itself may be writable).
+// Writes straight into the file, as a plain save does, for when no file can
+// be made beside it or the made one can't replace it.  The new bytes go over
+// the old ones before the end is cut, never into an emptied file: a write
+// that fails leaves the old settings, and the two short lines fit in one
+// sector, so a save is never half done.  The sharing lets another program
+// that holds the file for reading or writing (a scanner, an indexer) go on.
 bool WriteInPlace(const std::wstring& path, const std::string& content) {
-    UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file && WriteWhole(file.get(), content);
+    UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && WriteWhole(file.get(), content) && ::SetEndOfFile(file.get()) &&
+           ::FlushFileBuffers(file.get());
+}
+
+// A program that holds the old file open without delete sharing (a virus
+// scanner, an indexer, a backup) blocks the rename; such holds are usually
+// brief, so it is tried a few times within a fifth of a second.
+bool ReplaceWithRetries(const std::wstring& from, const std::wstring& to) {
+    constexpr int kTries = 4;
+    constexpr DWORD kPauseMs = 50;
+    for (int attempt = 1;; ++attempt) {
+        if (::MoveFileExW(from.c_str(), to.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        if (attempt == kTries) {
+            return false;
+        }
+        ::Sleep(kPauseMs);
+    }
 }
 
 }  // namespace
@@ -51,6 +74,9 @@ std::optional<std::string> ReadFileHead(const std::string& path, std::size_t max
 
 // The new content goes to a file beside the old one first and then replaces
 // it in one step, so a save that fails half-way leaves the old settings whole.
+// Where the replacing is refused (the file is held open, or on Windows the
+// root of C: is virtualised for a standard user) the save is never worse
+// than a plain overwrite: it writes in place instead.
 bool ReplaceFileContents(const std::string& path, const std::string& content) {
     const std::wstring target = Widen(path);
     const std::wstring temp = target + L".new";
@@ -66,12 +92,12 @@ bool ReplaceFileContents(const std::string& path, const std::string& content) {
             return false;
         }
     }
-    if (!::MoveFileExW(temp.c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ::DeleteFileW(temp.c_str());
-        return false;
+    if (ReplaceWithRetries(temp, target)) {
+        return true;
     }
-    return true;
+    const bool written = WriteInPlace(target, content);
+    ::DeleteFileW(temp.c_str());
+    return written;
 }
 
 }  // namespace platform::win

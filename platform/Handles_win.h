@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -77,6 +78,48 @@ using UniqueFile = Unique<FileHandleTraits>;
 using UniqueFont = Unique<FontTraits>;
 using UniqueBrush = Unique<BrushTraits>;
 using UniqueIcon = Unique<IconTraits>;
+
+// An entry point of a library loaded at run time; null when the library or
+// the entry is missing.
+template <class Fn>
+Fn ProcAddress(const UniqueLibrary& library, const char* name) {
+    return library ? reinterpret_cast<Fn>(
+                         reinterpret_cast<void*>(::GetProcAddress(library.get(), name)))
+                   : nullptr;
+}
+
+// COM on the calling thread, apartment-threaded, from the first Enter() to
+// the owner's end.  ole32 is loaded then, not at the program's start.
+class ComApartment {
+  public:
+    ComApartment() = default;
+    ~ComApartment() {
+        if (entered_) {
+            if (const auto leave = ProcAddress<void(WINAPI*)()>(ole32_, "CoUninitialize")) {
+                leave();
+            }
+        }
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+    void Enter() {
+        if (entered_) {
+            return;
+        }
+        ole32_.reset(::LoadLibraryW(L"ole32.dll"));
+        using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
+        const auto enter = ProcAddress<CoInitializeExFn>(ole32_, "CoInitializeEx");
+        // S_FALSE (already entered) must be left once too; a thread in
+        // another apartment must not be.
+        entered_ =
+            enter && SUCCEEDED(enter(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    }
+
+  private:
+    UniqueLibrary ole32_;
+    bool entered_ = false;
+};
 
 // Selects an object into a DC for one scope.
 class SelectObjectScope {

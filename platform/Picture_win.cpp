@@ -23,13 +23,6 @@ using CreateHbitmapFromBitmapFn = int(WINAPI*)(void*, HBITMAP*, DWORD);
 using DisposeImageFn = int(WINAPI*)(void*);
 using CreateStreamOnHGlobalFn = HRESULT(WINAPI*)(HGLOBAL, BOOL, IStream**);
 
-template <class Fn>
-Fn Entry(const UniqueLibrary& library, const char* name) {
-    return library ? reinterpret_cast<Fn>(
-                         reinterpret_cast<void*>(::GetProcAddress(library.get(), name)))
-                   : nullptr;
-}
-
 struct ComRelease {
     void operator()(IUnknown* p) const { p->Release(); }
 };
@@ -41,7 +34,7 @@ std::unique_ptr<IStream, ComRelease> ResourceStream(const UniqueLibrary& ole32, 
     HGLOBAL loaded = found ? ::LoadResource(instance, found) : nullptr;
     const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
     const DWORD size = found ? ::SizeofResource(instance, found) : 0;
-    const auto createStream = Entry<CreateStreamOnHGlobalFn>(ole32, "CreateStreamOnHGlobal");
+    const auto createStream = ProcAddress<CreateStreamOnHGlobalFn>(ole32, "CreateStreamOnHGlobal");
     if (!bytes || size == 0 || !createStream) {
         return nullptr;
     }
@@ -64,11 +57,13 @@ std::unique_ptr<IStream, ComRelease> ResourceStream(const UniqueLibrary& ole32, 
 UniqueBitmap LoadPictureResource(int resourceId) {
     const UniqueLibrary ole32(::LoadLibraryW(L"ole32.dll"));
     const UniqueLibrary gdiplus(::LoadLibraryW(L"gdiplus.dll"));
-    const auto startup = Entry<GdiplusStartupFn>(gdiplus, "GdiplusStartup");
-    const auto shutdown = Entry<GdiplusShutdownFn>(gdiplus, "GdiplusShutdown");
-    const auto fromStream = Entry<CreateBitmapFromStreamFn>(gdiplus, "GdipCreateBitmapFromStream");
-    const auto toHbitmap = Entry<CreateHbitmapFromBitmapFn>(gdiplus, "GdipCreateHBITMAPFromBitmap");
-    const auto dispose = Entry<DisposeImageFn>(gdiplus, "GdipDisposeImage");
+    const auto startup = ProcAddress<GdiplusStartupFn>(gdiplus, "GdiplusStartup");
+    const auto shutdown = ProcAddress<GdiplusShutdownFn>(gdiplus, "GdiplusShutdown");
+    const auto fromStream =
+        ProcAddress<CreateBitmapFromStreamFn>(gdiplus, "GdipCreateBitmapFromStream");
+    const auto toHbitmap =
+        ProcAddress<CreateHbitmapFromBitmapFn>(gdiplus, "GdipCreateHBITMAPFromBitmap");
+    const auto dispose = ProcAddress<DisposeImageFn>(gdiplus, "GdipDisposeImage");
     if (!startup || !shutdown || !fromStream || !toHbitmap || !dispose) {
         return UniqueBitmap();
     }

@@ -37,7 +37,7 @@ constexpr std::uint32_t kNoActivate = 0x0010;
 }  // namespace swp
 
 // Shell_NotifyIconA messages and the fields of its record.
-enum class TrayMessage : std::uint32_t { Add = 0, Delete = 2 };
+enum class TrayMessage : std::uint32_t { Add = 0, Modify = 1, Delete = 2 };
 namespace nif {
 constexpr std::uint32_t kMessage = 0x1;
 constexpr std::uint32_t kIcon = 0x2;
@@ -68,15 +68,18 @@ constexpr std::uint32_t kRButtonDblClk = 0x0206;
 }  // namespace wm
 
 // A mouse-move event of the main window.  The tray icon's callback message is
-// the mouse-move message too; the window system tells the two apart and hands
-// the tray's mouse message over as it came, so nothing has to be guessed from
-// coordinates (which depend on the display's DPI).
+// the mouse-move message too, so the message's own two parameters come along:
+// a callback carries the icon's id in the first and the mouse message in the
+// second.  Only the program knows which id it gave its icon, so the program,
+// not the window system, tells the two apart (and never from coordinates,
+// which depend on the display's DPI).
 struct MouseMove {
     int button = 0;
     int shift = 0;
     float x = 0;  // twips
     float y = 0;  // twips
-    std::optional<std::uint32_t> trayMessage;
+    std::uintptr_t wParam = 0;
+    std::uintptr_t lParam = 0;
 };
 
 class WindowSystem {

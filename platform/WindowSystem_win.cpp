@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <cstring>
 
@@ -31,6 +32,18 @@ UniqueIcon LoadIconSized(int resource, int side) {
     return UniqueIcon(
         static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
                                         IMAGE_ICON, side, side, LR_DEFAULTCOLOR)));
+}
+
+// The start command's window state.  Minimised is honoured: the resize event
+// sends the window to the tray.  This window has a fixed size and no maximise
+// box, so a shortcut set to "run maximised" shows it normal.  The first
+// ShowWindow of a process may take the launcher's STARTUPINFO instead of what
+// it is given, hence the look at the result.
+void ShowFirstTime(HWND hwnd, int showCommand) {
+    ::ShowWindow(hwnd, showCommand == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : showCommand);
+    if (::IsZoomed(hwnd)) {
+        ::ShowWindow(hwnd, SW_RESTORE);
+    }
 }
 
 }  // namespace
@@ -66,7 +79,7 @@ int Win32WindowSystem::Run(FormEvents& events, int showCommand) {
     }
     // Shown once loaded, unless the load sent it to the tray already.
     if (!IsVisible() && GetWindowState() == WindowState::Normal) {
-        ::ShowWindow(MainHwnd(), showCommand);
+        ShowFirstTime(MainHwnd(), showCommand);
     }
     MSG msg{};
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -144,24 +157,20 @@ void Win32WindowSystem::OnMouseMove(FormWindow& form, std::optional<Control> lab
     if (!events) {
         return;
     }
+    // Read as the pointer's move; the tray icon's callback comes as this same
+    // message, and the handler tells the two apart from the raw parameters.
     MouseMove move;
-    // The tray icon's callback: wParam is the icon's id, lParam the mouse
-    // message.  The pointer's own moves carry button flags in wParam instead.
-    const bool fromTray =
-        trayIconId_ && *trayIconId_ != 0 && wParam == *trayIconId_ && HIWORD(lParam) == 0;
-    const int x = fromTray ? LOWORD(lParam) : static_cast<short>(LOWORD(lParam));
-    const int y = fromTray ? 0 : static_cast<short>(HIWORD(lParam));
-    move.x = PixelsToTwips(x, form.dpi());
-    move.y = PixelsToTwips(y, form.dpi());
-    if (fromTray) {
-        move.trayMessage = LOWORD(lParam);
-    } else {
-        move.button = static_cast<int>(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON));
-        move.shift = CurrentShiftMask();
-    }
-    if (label == Control::LbQQ && !fromTray) {
+    move.x = PixelsToTwips(GET_X_LPARAM(lParam), form.dpi());
+    move.y = PixelsToTwips(GET_Y_LPARAM(lParam), form.dpi());
+    move.button = static_cast<int>(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON));
+    move.shift = CurrentShiftMask();
+    move.wParam = wParam;
+    move.lParam = static_cast<std::uintptr_t>(lParam);
+    // A callback's "coordinates" (x = the mouse message, y = 0) lie on the
+    // window's top edge, where no label is.
+    if (label == Control::LbQQ) {
         events->LbQQ_MouseMove(move);
-    } else if (!label || fromTray) {
+    } else if (!label) {
         events->Form_MouseMove(move);
     }
 }
@@ -264,13 +273,7 @@ bool Win32WindowSystem::ShellNotifyIcon(TrayMessage message, const TrayRecord& r
         return false;  // never talked to the shell, so there is no icon to take away
     }
     const auto notify = ShellEntry<decltype(&::Shell_NotifyIconA)>("Shell_NotifyIconA");
-    const bool ok = notify && notify(static_cast<DWORD>(message), &data) != FALSE;
-    if (message == TrayMessage::Add && ok) {
-        trayIconId_ = record.uID;
-    } else if (message == TrayMessage::Delete) {
-        trayIconId_.reset();
-    }
-    return ok;
+    return notify && notify(static_cast<DWORD>(message), &data) != FALSE;
 }
 
 // --- the main window --------------------------------------------------------
@@ -451,6 +454,7 @@ bool Win32WindowSystem::OpenInDefaultBrowser(const std::string& url) {
     if (!execute) {
         return false;
     }
+    com_.Enter();
     const HINSTANCE result =
         execute(MainHwnd(), L"open", Widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) >= kFirstSuccess;

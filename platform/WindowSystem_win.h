@@ -88,9 +88,7 @@ class Win32WindowSystem final : public WindowSystem, private FormHost {
         if (!shell32_) {
             shell32_.reset(::LoadLibraryW(L"shell32.dll"));
         }
-        return shell32_ ? reinterpret_cast<Fn>(
-                              reinterpret_cast<void*>(::GetProcAddress(shell32_.get(), name)))
-                        : nullptr;
+        return ProcAddress<Fn>(shell32_, name);
     }
     bool ShellLoaded() const { return static_cast<bool>(shell32_); }
     // Events go to the handlers only from the main window, once it is built.
@@ -108,14 +106,14 @@ class Win32WindowSystem final : public WindowSystem, private FormHost {
     UniqueIcon smallIcon_;
     UINT taskbarCreatedMessage_ = 0;
     UniqueLibrary shell32_;
+    // Entered before the first default-browser start (some URL handlers are
+    // COM servers), and left before shell32 goes.
+    ComApartment com_;
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> about_;
     FormEvents* events_ = nullptr;
     bool ending_ = false;
     bool unloaded_ = false;
-    // The tray icon the shell knows of, so that its notifications, which
-    // come as mouse-move messages, are never taken for the pointer's.
-    std::optional<std::uint32_t> trayIconId_;
 };
 
 }  // namespace platform::win

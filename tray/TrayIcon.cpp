@@ -37,8 +37,32 @@ platform::TrayRecord MakeRecord(platform::WindowSystem& ws) {
     return record;
 }
 
-bool IsRestoreRequest(const platform::MouseMove& event) {
-    return event.trayMessage == platform::wm::kLButtonDown;
+std::optional<std::uint32_t> TrayNotification(const platform::MouseMove& event,
+                                              std::uint32_t iconId) {
+    constexpr std::uintptr_t kLowWord = 0xFFFF;
+    constexpr int kWordBits = 16;
+    if (iconId == 0 || event.wParam != iconId || (event.lParam >> kWordBits) != 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(event.lParam & kLowWord);
+}
+
+bool IsRestoreRequest(const platform::MouseMove& event, std::uint32_t iconId) {
+    return TrayNotification(event, iconId) == platform::wm::kLButtonDown;
+}
+
+void AddRetry::AfterAdd(bool added) {
+    triesLeft_ = added ? 0 : kTries;
+    ticksLeft_ = kTicksBetweenTries;
+}
+
+bool AddRetry::Due() {
+    if (triesLeft_ == 0 || --ticksLeft_ > 0) {
+        return false;
+    }
+    ticksLeft_ = kTicksBetweenTries;
+    --triesLeft_;
+    return true;
 }
 
 }  // namespace tray

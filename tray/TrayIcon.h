@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "platform/WindowSystem.h"
@@ -21,7 +22,32 @@ std::array<char, platform::kTrayTipBytes> TipField(platform::WindowSystem& ws);
 // A freshly filled record for the main window and its icon.
 platform::TrayRecord MakeRecord(platform::WindowSystem& ws);
 
+// The mouse message of a notification from the icon with this id; nothing
+// for the pointer's own moves over the window (whose first parameter holds
+// button flags, never an icon handle, and whose second holds a y coordinate).
+std::optional<std::uint32_t> TrayNotification(const platform::MouseMove& event,
+                                              std::uint32_t iconId);
+
 // Only the left button going down on the icon brings the window back.
-bool IsRestoreRequest(const platform::MouseMove& event);
+bool IsRestoreRequest(const platform::MouseMove& event, std::uint32_t iconId);
+
+// At logon the shell may not be ready when the program goes to the tray: the
+// add then fails, or times out although the icon appears later.  While the
+// window is hidden the add is tried again, once a second for a while, so a
+// hidden window always ends up with an icon to bring it back.
+class AddRetry {
+  public:
+    static constexpr int kTicksBetweenTries = 5;  // of the 200 ms poll: one second
+    static constexpr int kTries = 30;
+
+    void AfterAdd(bool added);
+    // True on the tick when the next try is due.
+    bool Due();
+    void Stop() { triesLeft_ = 0; }
+
+  private:
+    int triesLeft_ = 0;
+    int ticksLeft_ = 0;
+};
 
 }  // namespace tray

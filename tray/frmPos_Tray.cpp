@@ -7,14 +7,35 @@ namespace app {
 
 using platform::WindowState;
 
+// The record is filled before the shell is asked, so its id identifies the
+// icon's notifications even when the shell reports the add as failed.
 void frmPos::AddTrayIcon() {
     TrayData_ = tray::MakeRecord(ws_);
-    ws_.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_);
+    trayRetry_.AfterAdd(ws_.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_));
+}
+
+// A failed add is tried again while the window is hidden.  An add fails for
+// an icon the shell already shows, so asking it to change that icon tells
+// whether one is there: never a second icon.
+void frmPos::RetryTrayIcon() {
+    if (!trayRetry_.Due()) {
+        return;
+    }
+    if (ws_.IsVisible()) {
+        trayRetry_.Stop();
+        return;
+    }
+    if (ws_.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_) ||
+        ws_.ShellNotifyIcon(platform::TrayMessage::Modify, TrayData_)) {
+        trayRetry_.Stop();
+    }
 }
 
 // Harmless when there is no icon.
 void frmPos::DeleteTrayIcon() {
-    ws_.ShellNotifyIcon(platform::TrayMessage::Delete, TrayData_);
+    trayRetry_.Stop();
+    // The result doesn't matter: with no icon there is nothing to take away.
+    (void)ws_.ShellNotifyIcon(platform::TrayMessage::Delete, TrayData_);
 }
 
 void frmPos::cmdMini_Click() {
@@ -31,7 +52,8 @@ void frmPos::Form_Resize() {
 }
 
 void frmPos::Form_MouseMove(const platform::MouseMove& event) {
-    if (tray::IsRestoreRequest(event) && ws_.GetWindowState() != WindowState::Normal) {
+    if (tray::IsRestoreRequest(event, TrayData_.uID) &&
+        ws_.GetWindowState() != WindowState::Normal) {
         ws_.SetWindowState(WindowState::Normal);
         ws_.SetVisible(true);
         ws_.FocusMainWindow();

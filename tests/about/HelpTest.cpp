@@ -71,7 +71,8 @@ TEST_F(HelpTest, LinkColours) {
     EXPECT_EQ(ws.colours[Control::LbQQ], 0x00FF0000u) << "blue over the rest of the window";
     form.LbQQ_MouseMove({});
     platform::MouseMove tray;
-    tray.trayMessage = platform::wm::kMouseMove;
+    tray.wParam = fakes::FakeWindowSystem::kMainIcon;
+    tray.lParam = platform::wm::kMouseMove;
     form.Form_MouseMove(tray);
     EXPECT_EQ(ws.colours[Control::LbQQ], app::kLinkBlue) << "a tray notification too";
 }

@@ -112,9 +112,27 @@ bool FakeWindowSystem::SetWindowPos(platform::Handle window, platform::InsertAft
 
 bool FakeWindowSystem::ShellNotifyIcon(platform::TrayMessage message,
                                        const platform::TrayRecord& record) {
-    log.push_back(message == platform::TrayMessage::Add ? "TrayAdd" : "TrayDelete");
-    (message == platform::TrayMessage::Add ? trayAdds : trayDeletes).push_back(record);
-    return true;
+    const std::pair<platform::Handle, std::uint32_t> key{record.hWnd, record.uID};
+    const bool shown = trayIcons.count(key) != 0;
+    switch (message) {
+        case platform::TrayMessage::Add:
+            log.push_back("TrayAdd");
+            trayAdds.push_back(record);
+            if (shell == Shell::NotReady || shown) {
+                return false;
+            }
+            trayIcons.insert(key);
+            return shell == Shell::Ready;
+        case platform::TrayMessage::Modify:
+            log.push_back("TrayModify");
+            return shell != Shell::NotReady && shown;
+        case platform::TrayMessage::Delete:
+            log.push_back("TrayDelete");
+            trayDeletes.push_back(record);
+            trayIcons.erase(key);
+            return shown;
+    }
+    return false;
 }
 
 void FakeWindowSystem::EndInstance() {

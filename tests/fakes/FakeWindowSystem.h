@@ -34,6 +34,10 @@ class FakeWindowSystem : public platform::WindowSystem {
     platform::Handle foreground = 0;
     std::map<platform::Handle, std::uint32_t> exStyles;
     bool previousInstance = false;
+    // The shell at logon: not there yet (adds fail, no icon), or busy (adds
+    // report failure, but the icon appears all the same).
+    enum class Shell { Ready, NotReady, TimesOut };
+    Shell shell = Shell::Ready;
     bool browserStarts = true;
     bool readsFail = false;             // files exist but can't be opened
     std::set<std::string> hiddenFiles;  // host paths that carry the hidden attribute
@@ -49,6 +53,8 @@ class FakeWindowSystem : public platform::WindowSystem {
     int Count(const std::string& prefix) const;
     std::vector<platform::TrayRecord> trayAdds;
     std::vector<platform::TrayRecord> trayDeletes;
+    // The icons the shell shows, by (window, id).
+    std::set<std::pair<platform::Handle, std::uint32_t>> trayIcons;
     std::vector<std::string> messageBoxes;
     std::vector<std::string> startedCommandLines;
     std::vector<std::string> defaultBrowserUrls;

@@ -40,7 +40,7 @@ TEST_F(PinToggleTest, KeyDownPinsThenUnpins) {
     form.Timer1_Timer();
     EXPECT_TRUE(EditorPinned());
     EXPECT_EQ(form.TargetWindow(), kEditor);
-    EXPECT_EQ(ws.log.back(), "SetWindowPos 5000 -1 flags 13");
+    EXPECT_EQ(ws.log.back(), "SetWindowPos 5000 -1 flags 3");
     EXPECT_EQ(ws.exStyles[kEditor], 0x108u) << "only the topmost bit changes";
 
     form.Timer1_Timer();
@@ -71,7 +71,7 @@ TEST_F(PinToggleTest, NoForegroundWindowIsPassedOnHarmlessly) {
     ws.keysDown = {kF8};
     ws.foreground = 0;
     form.Timer1_Timer();
-    EXPECT_EQ(ws.log.back(), "SetWindowPos 0 -1 flags 13");
+    EXPECT_EQ(ws.log.back(), "SetWindowPos 0 -1 flags 3");
     form.Timer1_Timer();  // and the next tick still works
     EXPECT_EQ(ws.Count("GetAsyncKeyState"), 2);
 }

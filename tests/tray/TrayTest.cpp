@@ -15,16 +15,21 @@ using platform::Control;
 using platform::MouseMove;
 using platform::WindowState;
 
+// As the shell sends it: the icon's id, and the mouse message where a
+// pointer move has its coordinates.
 MouseMove TrayNotification(std::uint32_t message) {
     MouseMove e;
-    e.trayMessage = message;
+    e.wParam = FakeWindowSystem::kMainIcon;
+    e.lParam = message;
     return e;
 }
 
-MouseMove PointerAt(float xTwips, float yTwips) {
+// The pointer at pixel (x, 0) of the window at 96 dpi, with a button held.
+MouseMove PointerAt(int x, std::uintptr_t buttons) {
     MouseMove e;
-    e.x = xTwips;
-    e.y = yTwips;
+    e.x = static_cast<float>(x * 15);
+    e.wParam = buttons;
+    e.lParam = static_cast<std::uintptr_t>(x);
     return e;
 }
 
@@ -102,14 +107,57 @@ TEST_F(TrayTest, NotificationOnANormalWindowDoesNothing) {
 
 TEST_F(TrayTest, PointerMovementNeverRestores) {
     // Where a coordinate test would have mistaken these for the left button
-    // (pixel 1, 257, 513 at 96 dpi; the notification at 120 dpi), nothing happens.
+    // (pixel 1, 257, 513 at 96 dpi; the notification at 120 dpi), nothing
+    // happens, with or without a button held.
     form.cmdMini_Click();
     ws.log.clear();
-    for (float x : {15.0f, 3855.0f, 7695.0f, 6156.0f}) {
-        form.Form_MouseMove(PointerAt(x, 0));
+    for (int x : {1, 257, 513, 0x201}) {
+        for (std::uintptr_t buttons : {0x0, 0x1, 0x3}) {
+            form.Form_MouseMove(PointerAt(x, buttons));
+        }
     }
     EXPECT_TRUE(ws.log.empty());
     EXPECT_FALSE(ws.IsVisible());
+}
+
+// The shell timed out on the add but shows the icon: the icon still brings
+// the window back, and the retries never add a second one.
+TEST_F(TrayTest, AnIconTheShellDidNotConfirmStillRestores) {
+    ws.shell = FakeWindowSystem::Shell::TimesOut;
+    form.cmdMini_Click();
+    for (int tick = 0; tick < 100; ++tick) {
+        form.Timer1_Timer();
+    }
+    EXPECT_EQ(ws.trayIcons.size(), 1u);
+    form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
+    EXPECT_TRUE(ws.IsVisible());
+    EXPECT_TRUE(ws.trayIcons.empty());
+}
+
+// Gone to the tray before the shell was up: the icon comes once it is, and
+// exactly one.
+TEST_F(TrayTest, AnIconTheShellWasNotReadyForComesLater) {
+    ws.shell = FakeWindowSystem::Shell::NotReady;
+    form.cmdMini_Click();
+    for (int tick = 0; tick < 12; ++tick) {
+        form.Timer1_Timer();
+    }
+    EXPECT_TRUE(ws.trayIcons.empty());
+    ws.shell = FakeWindowSystem::Shell::Ready;
+    for (int tick = 0; tick < 100; ++tick) {
+        form.Timer1_Timer();
+    }
+    EXPECT_EQ(ws.trayIcons.size(), 1u);
+    const std::size_t adds = ws.trayAdds.size();
+    ws.trayIcons.clear();  // the shell started again and lost it
+    form.TaskbarCreated();
+    for (int tick = 0; tick < 100; ++tick) {
+        form.Timer1_Timer();
+    }
+    EXPECT_EQ(ws.trayAdds.size(), adds + 1);
+    EXPECT_EQ(ws.trayIcons.size(), 1u);
+    form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
+    EXPECT_TRUE(ws.IsVisible());
 }
 
 TEST_F(TrayTest, EveryMinimiseAddsAFreshIcon) {
