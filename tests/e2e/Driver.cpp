@@ -194,9 +194,13 @@ void HoldKeyFor(WORD vk, int ms) {
         vk, [] { return false; }, ms);
 }
 
-Program::Program(const std::wstring& exe, bool waitVisible) {
+Program::Program(const std::wstring& exe, bool waitVisible, int showCommand, int startTimeoutMs) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
+    if (showCommand >= 0) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = static_cast<WORD>(showCommand);
+    }
     PROCESS_INFORMATION info{};
     std::wstring line = L"\"" + exe + L"\"";
     const auto start = std::chrono::steady_clock::now();
@@ -213,7 +217,7 @@ Program::Program(const std::wstring& exe, bool waitVisible) {
             main_ = windows.empty() ? nullptr : windows.front();
             return main_ && (!waitVisible || ::IsWindowVisible(main_));
         },
-        15000);
+        startTimeoutMs);
     startMilliseconds = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                              std::chrono::steady_clock::now() - start)
                                              .count());
@@ -295,6 +299,19 @@ std::vector<HWND> TrayIcons() {
         }
     }
     return icons;
+}
+
+bool InTray(const Program& program) {
+    return !::IsWindowVisible(program.main()) && ::IsIconic(program.main()) &&
+           TrayIcons().size() == 1;
+}
+
+bool Shown(const Program& program) {
+    return ::IsWindowVisible(program.main()) && !::IsIconic(program.main());
+}
+
+void PostToIcon(HWND icon, UINT message) {
+    ::PostMessageW(icon, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(4, 4));
 }
 
 }  // namespace e2e

@@ -16,6 +16,11 @@ struct Failed : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A scenario that can't run on this machine; it says why before throwing.
+struct Skipped {};
+// The exit code that tells ctest a scenario was skipped.
+constexpr int kSkippedExitCode = 77;
+
 void Expect(bool condition, const std::string& what, const char* file, int line);
 #define EXPECT_TRUE(c) ::e2e::Expect((c), #c, __FILE__, __LINE__)
 #define EXPECT_EQ(a, b) \
@@ -60,7 +65,9 @@ enum class Id : int { Text1 = 100, cmdSetKey, cmdMini, CbAuto, Command1 };
 // The program under test, started afresh; closed (or killed) at the end.
 class Program {
   public:
-    explicit Program(const std::wstring& exe, bool waitVisible = true);
+    // showCommand: what a shortcut's "run" setting passes (STARTUPINFO), if any.
+    explicit Program(const std::wstring& exe, bool waitVisible = true, int showCommand = -1,
+                     int startTimeoutMs = 15000);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -100,5 +107,10 @@ bool IsAbove(HWND a, HWND b);
 
 // The tray icons Wine shows in its own tray window when there is no X tray.
 std::vector<HWND> TrayIcons();
+// Hidden behind its one tray icon; shown and normal.
+bool InTray(const Program& program);
+bool Shown(const Program& program);
+// A mouse message on the icon's window, as the shell passes a click on it.
+void PostToIcon(HWND icon, UINT message);
 
 }  // namespace e2e

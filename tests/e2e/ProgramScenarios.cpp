@@ -43,6 +43,8 @@ void StartsWithDefaultsAndSavesOnClose(const Paths& paths) {
 void PinsAndUnpinsTheForegroundWindow(const Paths& paths) {
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
+    TargetWindow first;
+    TargetWindow second;
     TargetWindow target;
     EXPECT_TRUE(!target.Topmost());
 
@@ -52,8 +54,11 @@ void PinsAndUnpinsTheForegroundWindow(const Paths& paths) {
     Pause(250);
     target.BringToFront();
     EXPECT_TRUE(HoldKeyUntil(kF8, [&] { return !target.Topmost(); }));
-    // Un-pinned, it went to the bottom: behind the program's own window.
-    EXPECT_TRUE(WaitFor([&] { return IsAbove(program.main(), target.hwnd()); }));
+    // Un-pinned, it went to the bottom: behind every other window.
+    EXPECT_TRUE(WaitFor([&] {
+        return IsAbove(program.main(), target.hwnd()) && IsAbove(first.hwnd(), target.hwnd()) &&
+               IsAbove(second.hwnd(), target.hwnd());
+    }));
 
     // A key that isn't the hotkey does nothing.
     target.BringToFront();
@@ -110,6 +115,64 @@ void StoredHotkeyIsShownAndUsed(const Paths& paths) {
     EXPECT_EQ(ReadFileBytes(kConfigPath), std::string(" 65 \r\n 0 \r\n"));
 }
 
+// The right Shift key as Wine's keyboard reports it: Shift, its scan code,
+// extended.  (A SendInput of VK_RSHIFT reaches Wine 8 as the left key, or
+// not at all.)
+void SendRightShift(bool up) {
+    constexpr WORD kRightShiftScan = 0x36;
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = VK_SHIFT;
+    input.ki.wScan = kRightShiftScan;
+    input.ki.dwFlags = KEYEVENTF_EXTENDEDKEY | (up ? KEYEVENTF_KEYUP : 0);
+    ::SendInput(1, &input, sizeof(input));
+}
+
+// Hotkey 16 is Shift, whichever of the two keys is held.
+void EitherShiftKey(const Paths& paths) {
+    EXPECT_TRUE(WriteFileBytes(kConfigPath, "16\r\n0\r\n"));
+    Program program(paths.program);
+    TargetWindow target;
+    bool rightKeyDown = false;
+    bool pinned = false;
+    for (int repeat = 0; repeat < 60 && !pinned; ++repeat) {  // up to 1.8 s
+        SendRightShift(false);
+        pinned = WaitFor(
+            [&] {
+                rightKeyDown = rightKeyDown || ::GetAsyncKeyState(VK_RSHIFT) < 0;
+                return target.Topmost();
+            },
+            30);
+    }
+    SendRightShift(true);
+    EXPECT_TRUE(rightKeyDown);  // it was the right key that was held
+    EXPECT_TRUE(pinned);
+    Pause(250);
+    target.BringToFront();
+    EXPECT_TRUE(HoldKeyUntil(VK_LSHIFT, [&] { return !target.Topmost(); }));
+}
+
+// A shortcut's "run minimised" sends it to the tray; "run maximised" must
+// not stretch a fixed-size window over the screen.
+void StartCommandWindowState(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    {
+        Program program(paths.program, /*waitVisible=*/true, SW_SHOWMAXIMIZED);
+        Pause(300);
+        EXPECT_TRUE(!::IsZoomed(program.main()));
+        RECT client{};
+        ::GetClientRect(program.main(), &client);
+        EXPECT_EQ(client.right, 306L);
+        EXPECT_EQ(client.bottom, 89L);
+        program.Close();
+    }
+    Program program(paths.program, /*waitVisible=*/false, SW_SHOWMINNOACTIVE);
+    EXPECT_TRUE(WaitFor([&] {
+        return ::IsIconic(program.main()) && !::IsWindowVisible(program.main()) &&
+               TrayIcons().size() == 1;
+    }));
+}
+
 void CheckBoxSavesAtOnce(const Paths& paths) {
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
@@ -128,6 +191,8 @@ void AddProgramScenarios(Registry& registry) {
     registry["second_instance"] = SecondStartEndsAtOnce;
     registry["stored_hotkey"] = StoredHotkeyIsShownAndUsed;
     registry["checkbox_saves"] = CheckBoxSavesAtOnce;
+    registry["either_shift"] = EitherShiftKey;
+    registry["start_command"] = StartCommandWindowState;
 }
 
 }  // namespace e2e

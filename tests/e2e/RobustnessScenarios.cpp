@@ -51,6 +51,24 @@ void LockedSettingsFile(const Paths& paths) {
     EXPECT_EQ(ReadFileBytes(kConfigPath), stored);
 }
 
+// Held open by another program that lets others read and write but not
+// delete (a virus scanner, an indexer): the save can't replace the file, and
+// lands all the same.
+void HeldSettingsFile(const Paths& paths) {
+    EXPECT_TRUE(WriteFileBytes(kConfigPath, " 119 \r\n 0 \r\n"));
+    Program program(paths.program);
+    HANDLE held =
+        ::CreateFileW(kConfigPath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                      nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_TRUE(held != INVALID_HANDLE_VALUE);
+    ::SendMessageW(program.Control(Id::CbAuto), BM_CLICK, 0, 0);
+    const bool landed = WaitFor([] { return ReadFileBytes(kConfigPath) == " 119 \r\n 1 \r\n"; });
+    const bool leftBehind = Exists(kTempBeside);
+    ::CloseHandle(held);
+    EXPECT_TRUE(landed);
+    EXPECT_TRUE(!leftBehind);
+}
+
 void ReadOnlySettingsFile(const Paths& paths) {
     const std::string stored = " 65 \r\n 0 \r\n";
     ::SetFileAttributesW(kConfigPath, FILE_ATTRIBUTE_NORMAL);
@@ -270,6 +288,7 @@ void AddRobustnessScenarios(Registry& registry) {
     registry["settings_folder"] = FolderAtTheSettingsPath;
     registry["settings_locked"] = LockedSettingsFile;
     registry["settings_read_only"] = ReadOnlySettingsFile;
+    registry["settings_held_open"] = HeldSettingsFile;
     registry["settings_hidden"] = HiddenSettingsFile;
     registry["settings_noise"] = TenMegabytesOfNoise;
     registry["settings_million_digits"] = AMillionDigits;

@@ -26,5 +26,6 @@ void AddResourceScenarios(Registry& registry);
 void AddDpiScenarios(Registry& registry);
 void AddRobustnessScenarios(Registry& registry);
 void AddLoadScenarios(Registry& registry);
+void AddReleaseScenarios(Registry& registry);
 
 }  // namespace e2e

@@ -4,19 +4,6 @@
 namespace e2e {
 namespace {
 
-bool InTray(const Program& program) {
-    return !::IsWindowVisible(program.main()) && ::IsIconic(program.main()) &&
-           TrayIcons().size() == 1;
-}
-
-bool Shown(const Program& program) {
-    return ::IsWindowVisible(program.main()) && !::IsIconic(program.main());
-}
-
-void PostToIcon(HWND icon, UINT message) {
-    ::PostMessageW(icon, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(4, 4));
-}
-
 void TrayButtonHidesTheWindow(const Paths& paths) {
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
@@ -102,6 +89,27 @@ void ClosingFromTheTrayRemovesTheIcon(const Paths& paths) {
     EXPECT_EQ(ReadFileBytes(kConfigPath), std::string(" 119 \r\n 0 \r\n"));
 }
 
+// Logging off with the window in the tray: the session's end closes it once,
+// which takes the icon away and saves, and nothing after saves again.
+void LogOffFromTheTray(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    program.Click(Id::cmdMini);
+    EXPECT_TRUE(WaitFor([&] { return InTray(program); }));
+    DWORD_PTR answer = 0;
+    EXPECT_TRUE(::SendMessageTimeoutW(program.main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                      SMTO_ABORTIFHUNG, 5000, &answer) != 0);
+    EXPECT_TRUE(answer != 0);  // never stands in the way of a log-off
+    EXPECT_TRUE(::SendMessageTimeoutW(program.main(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
+                                      SMTO_ABORTIFHUNG, 5000, &answer) != 0);
+    EXPECT_TRUE(WaitFor([] { return TrayIcons().empty(); }));
+    EXPECT_EQ(ReadFileBytes(kConfigPath), std::string(" 119 \r\n 0 \r\n"));
+    // Windows ends the process now; here it lives on, so close it: no second save.
+    ::DeleteFileW(kConfigPath);
+    program.Close();
+    EXPECT_EQ(ReadFileBytes(kConfigPath), std::string("<missing>"));
+}
+
 }  // namespace
 
 void AddTrayScenarios(Registry& registry) {
@@ -111,6 +119,7 @@ void AddTrayScenarios(Registry& registry) {
     registry["start_in_tray"] = StartsInTheTrayAndPinsFromThere;
     registry["tray_explorer_restart"] = ExplorerRestartKeepsOneIcon;
     registry["tray_close"] = ClosingFromTheTrayRemovesTheIcon;
+    registry["tray_logoff"] = LogOffFromTheTray;
 }
 
 }  // namespace e2e

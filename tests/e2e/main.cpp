@@ -17,6 +17,7 @@ int wmain(int argc, wchar_t** argv) {
     e2e::AddDpiScenarios(registry);
     e2e::AddRobustnessScenarios(registry);
     e2e::AddLoadScenarios(registry);
+    e2e::AddReleaseScenarios(registry);
     if (argc < 5) {
         std::fprintf(stderr, "usage: e2e_driver SCENARIO PROGRAM BROWSER_STUB PRODUCT\n");
         for (const auto& [name, scenario] : registry) {
@@ -39,6 +40,8 @@ int wmain(int argc, wchar_t** argv) {
     } catch (const e2e::Failed& failure) {
         std::printf("FAILED %s: %s\n", name, failure.what());
         return 1;
+    } catch (const e2e::Skipped&) {
+        return e2e::kSkippedExitCode;
     }
     std::printf("passed %s\n", name);
     return 0;
