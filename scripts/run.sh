@@ -22,7 +22,6 @@ if [ "$headless" = 0 ]; then
   exit 0
 fi
 
-xdotool mousemove 1010 10 2>/dev/null || true  # the pointer over the window would be an event
 orvane_wine "$exe" &
 for i in $(seq 100); do
   xwininfo -root -tree 2>/dev/null | grep -q '"Orvane窗口置顶工具 V2.0"' && break

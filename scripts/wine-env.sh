@@ -10,9 +10,28 @@ ORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ORVANE_OUT=${ORVANE_OUT:-$ORVANE_ROOT/out}
 ORVANE_EXE_NAME="Orvane窗口置顶工具V2.0.exe"
 
-# Picks the Wine loader: sets ORVANE_ARCH (win32 or win64), WINELOADER, WINESERVER.
+# How this machine runs 32-bit x86 code: native, emulated (qemu-user through
+# binfmt_misc) or none.
+orvane_i386() {
+  if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] &&
+     head -n1 /proc/sys/fs/binfmt_misc/qemu-i386 | grep -qx enabled; then
+    echo emulated
+  elif [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo native
+  else
+    echo none
+  fi
+}
+
+# Picks the Wine loader: sets ORVANE_ARCH (win32 or win64), ORVANE_I386,
+# WINELOADER, WINESERVER.  Under emulation Wine's 32-bit loader answers, but
+# a pure 32-bit prefix never finishes booting (and every 32-bit process takes
+# minutes to start), so the suite runs the 64-bit build then, as where no
+# 32-bit code runs at all; only the release scenario starts the 32-bit file.
 orvane_pick_wine() {
-  if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  ORVANE_I386=$(orvane_i386)
+  export ORVANE_I386
+  if [ "$ORVANE_I386" = native ]; then
     ORVANE_ARCH=win32
     export WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver32
     [ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver
@@ -76,9 +95,13 @@ orvane_display() {
   local i
   for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   mkdir -p "$ORVANE_OUT/openbox-home"
-  HOME=$ORVANE_OUT/openbox-home openbox --sm-disable >/dev/null 2>&1 &
+  HOME=$ORVANE_OUT/openbox-home openbox --sm-disable \
+    --config-file "$ORVANE_ROOT/scripts/openbox-rc.xml" >/dev/null 2>&1 &
   ORVANE_WM_PID=$!
   for i in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+  # The pointer starts in the middle of the screen, where it would lie on the
+  # program's window and its moves would be events.
+  xdotool mousemove 1010 750 2>/dev/null || true
 }
 
 orvane_stop_display() {
@@ -106,7 +129,7 @@ orvane_build_for_wine() {
   orvane_build_windows win32
   orvane_pick_wine
   if [ "$ORVANE_ARCH" != win32 ]; then
-    echo "(this kernel can't run 32-bit code: Wine runs the 64-bit build of the same sources under wine64)"
+    echo "(32-bit code runs $ORVANE_I386 here: Wine runs the 64-bit build of the same sources under wine64)"
     orvane_build_windows win64
   fi
   ORVANE_PROGRAM="$ORVANE_OUT/$ORVANE_ARCH/$ORVANE_EXE_NAME"
