@@ -221,7 +221,15 @@ Program::Program(const std::wstring& exe, bool waitVisible, int showCommand, int
     startMilliseconds = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                              std::chrono::steady_clock::now() - start)
                                              .count());
+    // A start that shows the window ends with it active.  The window reads as
+    // visible a moment before that (under emulation, seconds), and a window of
+    // the driver's brought to the front in between would lose the foreground
+    // to it again.
+    const bool active =
+        found &&
+        (!waitVisible || WaitFor([&] { return ::GetForegroundWindow() == main_; }, startTimeoutMs));
     EXPECT_TRUE(found);
+    EXPECT_TRUE(active);
 }
 
 Program::~Program() {
