@@ -49,6 +49,17 @@ if ! (cd "$ORVANE_ROOT" && git ls-files -z 'app/*.cpp' 'pin/*.cpp' 'settings/*.c
   exit 1
 fi
 
+echo "== the release: built twice from the last commit, the same bytes; imports allowed"
+"$ORVANE_ROOT/scripts/release.sh" "$ORVANE_OUT/release" >/dev/null
+"$ORVANE_ROOT/scripts/release.sh" "$ORVANE_OUT/release-again" >/dev/null
+if ! cmp -s "$ORVANE_OUT/release/SHA256SUMS" "$ORVANE_OUT/release-again/SHA256SUMS"; then
+  echo "two builds of the release differ:" >&2
+  diff "$ORVANE_OUT/release/SHA256SUMS" "$ORVANE_OUT/release-again/SHA256SUMS" >&2
+  exit 1
+fi
+sed 's/^/  /' "$ORVANE_OUT/release/SHA256SUMS"
+"$ORVANE_ROOT/scripts/check-imports.sh" "$ORVANE_OUT/release/$ORVANE_EXE_NAME"
+
 echo "== the program (32-bit) and its end-to-end tests"
 orvane_build_for_wine
 
