@@ -5,11 +5,14 @@
 
 #include "app/resource.h"
 #include "app/version.h"
-#include "platform/Form.h"
+#include "app/Control.h"
+#include "app/Facts.h"
+#include "platform/FormDef.h"
 
 namespace about {
 
-using platform::Control;
+using app::Control;
+using app::ControlId;
 using platform::ControlKind;
 
 constexpr std::uint32_t kBlack = 0x00000000;
@@ -24,23 +27,23 @@ constexpr const char* kInstructions =
     "使用说明：在设定热键后，激活您想置顶的窗口，然后按已设定的热键即可，再按一次即可取消置顶。";
 
 inline constexpr platform::ControlDef kAboutControls[] = {
-    {.id = Control::picIcon,
+    {.id = ControlId(Control::picIcon),
      .kind = ControlKind::PictureBox,
      .caption = "",
      .rect = {6975, 180, 480, 480}},
-    {.id = Control::lblDescription,
+    {.id = ControlId(Control::lblDescription),
      .kind = ControlKind::Label,
      .caption = kAuthorCredit,
      .rect = {3375, 1170, 4965, 330},
      .font = kKaiTi12Bold,
      .foreColour = kBlack},
-    {.id = Control::lblTitle,
+    {.id = ControlId(Control::lblTitle),
      .kind = ControlKind::Label,
      .caption = ORVANE_WINDOW_CAPTION,
      .rect = {3465, 270, 3885, 480},
      .font = kLiShu15Bold,
      .foreColour = kBlack},
-    {.id = Control::LbHelp,
+    {.id = ControlId(Control::LbHelp),
      .kind = ControlKind::Label,
      .caption = kInstructions,
      .rect = {3645, 1800, 3855, 1155},
@@ -49,7 +52,7 @@ inline constexpr platform::ControlDef kAboutControls[] = {
 };
 
 inline constexpr platform::FormDef kFrmAbout{
-    .className = L"Orvane.frmAbout",
+    .className = app::facts::kAboutWindowClass,
     .caption = "关于Orvane窗口置顶工具",
     .clientWidth = 7965,
     .clientHeight = 2985,

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/WindowSystem.h"
+#include "platform/Help.h"
 
 namespace about {
 
@@ -20,6 +20,6 @@ std::string BrowserCommandLine(const std::string& url);
 
 // Starts the fixed browser with the page; where it can't be started (current
 // Windows has no Internet Explorer) the user's default browser opens it.
-void OpenPage(platform::WindowSystem& ws, const std::string& url);
+void OpenPage(platform::Help& help, const std::string& url);
 
 }  // namespace about

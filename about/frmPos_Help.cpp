@@ -20,7 +20,7 @@ void frmPos::LbQQ_Click() {
 }
 
 void frmPos::LbQQ_MouseMove(const platform::MouseMove& /*event*/) {
-    ws_.SetForeColour(platform::Control::LbQQ, kLinkRed);
+    ws_.SetForeColour(Control::LbQQ, kLinkRed);
 }
 
 }  // namespace app

@@ -4,7 +4,7 @@ namespace app {
 
 constexpr int kLastAnsiCode = 255;
 
-std::optional<std::string> KeyName(std::int16_t code, platform::WindowSystem& ws) {
+std::optional<std::string> KeyName(std::int16_t code, platform::Text& text) {
     if (code >= kVkF1 && code <= kVkF12) {
         std::string name = "F";
         name += std::to_string(code - kVkF1 + 1);
@@ -13,10 +13,10 @@ std::optional<std::string> KeyName(std::int16_t code, platform::WindowSystem& ws
     if (code < 0 || code > kLastAnsiCode) {
         return std::nullopt;
     }
-    if (std::optional<std::string> ansi = ws.AnsiCharacter(static_cast<std::uint8_t>(code))) {
+    if (std::optional<std::string> ansi = text.AnsiCharacter(static_cast<std::uint8_t>(code))) {
         return ansi;
     }
-    if (std::optional<std::string> typed = ws.KeyboardCharacter(code)) {
+    if (std::optional<std::string> typed = text.KeyboardCharacter(code)) {
         return typed;
     }
     return std::to_string(code);

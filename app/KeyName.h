@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/WindowSystem.h"
+#include "platform/Text.h"
 
 namespace app {
 
@@ -17,6 +17,6 @@ constexpr std::int16_t kVkF12 = 123;
 // (in GBK most of them only lead a pair) shows the character the key types on
 // the keyboard layout instead, and failing that its number, so the box never
 // shows an empty or broken character.  Nothing for codes outside 0 to 255.
-std::optional<std::string> KeyName(std::int16_t code, platform::WindowSystem& ws);
+std::optional<std::string> KeyName(std::int16_t code, platform::Text& text);
 
 }  // namespace app

@@ -4,7 +4,9 @@
 #include <iterator>
 
 #include "app/version.h"
-#include "platform/Form.h"
+#include "app/Control.h"
+#include "app/Facts.h"
+#include "platform/FormDef.h"
 
 namespace app {
 
@@ -18,39 +20,40 @@ constexpr platform::FontSpec kFangSong10Underlined{"仿宋", 105, platform::kWei
 // Who to ask, and where: the contact line at the bottom of the window.
 constexpr const char* kContactCaption = "联系作者 QQ：10001（欢迎光临Orvane网店）";
 
-using platform::Control;
+using app::Control;
+using app::ControlId;
 using platform::ControlKind;
 
 inline constexpr platform::ControlDef kMainControls[] = {
-    {.id = Control::Text1,
+    {.id = ControlId(Control::Text1),
      .kind = ControlKind::TextBox,
      .caption = "F8",
      .rect = {1755, 135, 420, 390},
      .font = kSongTi12,
      .enabled = false},
-    {.id = Control::cmdSetKey,
+    {.id = ControlId(Control::cmdSetKey),
      .kind = ControlKind::Button,
      .caption = "设置热键",
      .rect = {180, 135, 1515, 375},
      .font = kSongTi12},
-    {.id = Control::cmdMini,
+    {.id = ControlId(Control::cmdMini),
      .kind = ControlKind::Button,
      .caption = "托盘",
      .rect = {2745, 135, 795, 375},
      .font = kSongTi12},
     // The box stands after its caption, at the right of the window.
-    {.id = Control::CbAuto,
+    {.id = ControlId(Control::CbAuto),
      .kind = ControlKind::CheckBox,
      .caption = "下次自动托盘显示",
      .rect = {2430, 945, 1905, 315},
      .backColour = kFormBackColour,
      .textLeftOfBox = true},
-    {.id = Control::Command1,
+    {.id = ControlId(Control::Command1),
      .kind = ControlKind::Button,
      .caption = "帮助",
      .rect = {3600, 135, 795, 375},
      .font = kSongTi12},
-    {.id = Control::LbQQ,
+    {.id = ControlId(Control::LbQQ),
      .kind = ControlKind::Label,
      .caption = kContactCaption,
      .rect = {225, 630, 4095, 210},
@@ -60,7 +63,7 @@ inline constexpr platform::ControlDef kMainControls[] = {
 };
 
 inline constexpr platform::FormDef kFrmPos{
-    .className = L"Orvane.frmPos",
+    .className = app::facts::kMainWindowClass,
     .caption = ORVANE_WINDOW_CAPTION,
     .clientWidth = 4590,
     .clientHeight = 1335,

@@ -3,11 +3,11 @@
 #include <commctrl.h>
 
 #include "about/AboutForm.h"
+#include "app/EventRouter.h"
 #include "app/MainForm.h"
 #include "app/frmPos.h"
 #include "app/resource.h"
 #include "app/version.h"
-#include "pin/PinToggle.h"
 #include "platform/WindowSystem_win.h"
 
 namespace {
@@ -15,7 +15,7 @@ namespace {
 constexpr platform::win::ProgramDefinition kProgram{
     app::kFrmPos,
     about::kFrmAbout,
-    pin::kPollMilliseconds,
+    app::facts::kPollMilliseconds,
     ORVANE_APP_TITLE,
     L"Local\\Orvane.TopmostTool.8F2C6A4E-2D1B-4C39-9E57-3A0B6D4F1C82",
     IDI_APP,
@@ -28,5 +28,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     ::InitCommonControlsEx(&controls);
     platform::win::Win32WindowSystem windowSystem(kProgram);
     app::frmPos form(windowSystem);
-    return windowSystem.Run(form, showCommand);
+    app::EventRouter events(form);
+    return windowSystem.Run(events, showCommand);
 }

@@ -5,8 +5,6 @@
 
 namespace app {
 
-using platform::Control;
-
 void frmPos::Form_Load() {
     if (ws_.PreviousInstance()) {
         // The running instance keeps its window and its settings untouched.

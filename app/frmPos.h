@@ -6,15 +6,15 @@
 
 #include <cstdint>
 
-#include "platform/FormEvents.h"
-#include "platform/WindowSystem.h"
+#include "app/FormEvents.h"
+#include "app/Platform.h"
 #include "tray/TrayIcon.h"
 
 namespace app {
 
-class frmPos final : public platform::FormEvents {
+class frmPos final : public FormEvents {
   public:
-    explicit frmPos(platform::WindowSystem& ws) : ws_(ws) {}
+    explicit frmPos(Platform& ws) : ws_(ws) {}
 
     // Start-up and shutdown.
     void Form_Load() override;
@@ -54,7 +54,7 @@ class frmPos final : public platform::FormEvents {
     void DeleteTrayIcon();
     void ShowHotKeyName(std::int16_t key);
 
-    platform::WindowSystem& ws_;
+    Platform& ws_;
     platform::Handle TargetWindow_ = 0;
     std::int16_t HotKey_ = 0;
     std::int16_t AutoTray_ = 0;

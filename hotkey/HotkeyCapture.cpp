@@ -4,23 +4,23 @@
 
 namespace hotkey {
 
-using platform::Control;
+using app::Control;
 
-ClickOutcome ClickSetKey(platform::WindowSystem& ws) {
-    const std::string text = ws.GetText(Control::Text1);
-    const std::string caption = ws.GetText(Control::cmdSetKey);
+ClickOutcome ClickSetKey(app::Form& form) {
+    const std::string text = form.GetText(Control::Text1);
+    const std::string caption = form.GetText(Control::cmdSetKey);
     if (caption == kCaptionCapturing && text.empty()) {
-        ws.ShowMessage(kInvalidKeyMessage);
+        form.ShowMessage(kInvalidKeyMessage);
         return ClickOutcome::Rejected;
     }
-    if (!ws.IsEnabled(Control::Text1)) {
-        ws.SetEnabled(Control::Text1, true);
-        ws.SetText(Control::cmdSetKey, kCaptionCapturing);
-        ws.SetFocus(Control::Text1);
+    if (!form.IsEnabled(Control::Text1)) {
+        form.SetEnabled(Control::Text1, true);
+        form.SetText(Control::cmdSetKey, kCaptionCapturing);
+        form.SetFocus(Control::Text1);
         return ClickOutcome::CaptureStarted;
     }
-    ws.SetEnabled(Control::Text1, false);
-    ws.SetText(Control::cmdSetKey, kCaptionIdle);
+    form.SetEnabled(Control::Text1, false);
+    form.SetText(Control::cmdSetKey, kCaptionIdle);
     return ClickOutcome::CaptureEnded;
 }
 

@@ -3,7 +3,7 @@
 // "确定" while capturing.
 #pragma once
 
-#include "platform/WindowSystem.h"
+#include "app/Form.h"
 
 namespace hotkey {
 
@@ -15,6 +15,6 @@ enum class ClickOutcome { Rejected, CaptureStarted, CaptureEnded };
 
 // One click of the button.  Confirming an empty box is rejected with a
 // message and changes nothing.
-ClickOutcome ClickSetKey(platform::WindowSystem& ws);
+ClickOutcome ClickSetKey(app::Form& form);
 
 }  // namespace hotkey

@@ -3,12 +3,13 @@
 
 #include <cstdint>
 
-#include "platform/WindowSystem.h"
+#include "app/Facts.h"
+#include "platform/Desktop.h"
 
 namespace pin {
 
 // How often the hotkey is polled.
-constexpr unsigned kPollMilliseconds = 200;
+constexpr unsigned kPollMilliseconds = app::facts::kPollMilliseconds;
 
 // A z-order change only: keep position and size.
 constexpr std::uint32_t kPinFlags = platform::swp::kNoSize | platform::swp::kNoMove;
@@ -19,12 +20,12 @@ constexpr std::uint32_t kUnpinFlags = kPinFlags | platform::swp::kNoActivate;
 
 // True while the key is down now; whether it was pressed since the last call
 // doesn't matter (and is shared with every other program anyway).
-bool IsKeyDown(platform::WindowSystem& ws, std::int32_t key);
+bool IsKeyDown(platform::Desktop& desktop, std::int32_t key);
 
-bool IsTopmost(platform::WindowSystem& ws, platform::Handle window);
+bool IsTopmost(platform::Desktop& desktop, platform::Handle window);
 
 // A pinned window loses its topmost state and drops to the bottom, behind
 // every other window; any other window is pinned.
-void ToggleTopmost(platform::WindowSystem& ws, platform::Handle window, bool topmost);
+void ToggleTopmost(platform::Desktop& desktop, platform::Handle window, bool topmost);
 
 }  // namespace pin

@@ -1,16 +1,22 @@
-// File operations on the host's own file system, for builds other than
-// Windows (the unit tests).  The Windows ones live in WindowSystem_win.cpp.
+// The host's own file system, for the settings file: Files_win.cpp on
+// Windows (paths as Windows writes them), Files_posix.cpp elsewhere (the unit
+// tests, which map Windows paths into a folder of their own).
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <string>
 
-namespace platform::posix {
+namespace platform::files {
 
+// An existing file with neither the hidden nor the system attribute (and
+// not a folder).
 bool NormalFileExists(const std::string& path);
+// At most maxBytes from the start of the file; nothing if it can't be read.
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t maxBytes);
-// Writes a temporary file beside path, then renames it over path.
+// Writes the content to a file beside path, then renames it over path, so
+// the file holds the old or the new content whole.  False if nothing could
+// be written.
 bool ReplaceFileContents(const std::string& path, const std::string& content);
 
-}  // namespace platform::posix
+}  // namespace platform::files

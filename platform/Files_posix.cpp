@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-namespace platform::posix {
+namespace platform::files {
 namespace {
 
 // Closes a file descriptor on every path out.
@@ -88,4 +88,4 @@ bool ReplaceFileContents(const std::string& path, const std::string& content) {
     return true;
 }
 
-}  // namespace platform::posix
+}  // namespace platform::files

@@ -1,11 +1,15 @@
-#include "platform/Files_win.h"
+#include "platform/Files.h"
 
 #include <windows.h>
 
 #include "platform/Handles_win.h"
 #include "platform/Text_win.h"
 
-namespace platform::win {
+namespace platform::files {
+
+using win::UniqueFile;
+using win::Widen;
+
 namespace {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
@@ -100,4 +104,4 @@ bool ReplaceFileContents(const std::string& path, const std::string& content) {
     return written;
 }
 
-}  // namespace platform::win
+}  // namespace platform::files

@@ -72,7 +72,21 @@ struct LibraryTraits {
     static void Close(Handle h) { ::FreeLibrary(h); }
 };
 
+struct BitmapTraits {
+    using Handle = HBITMAP;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { ::DeleteObject(h); }
+};
+// A memory device context of our own (CreateCompatibleDC).
+struct MemoryDCTraits {
+    using Handle = HDC;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { ::DeleteDC(h); }
+};
+
 using UniqueHandle = Unique<KernelHandleTraits>;
+using UniqueBitmap = Unique<BitmapTraits>;
+using MemoryDC = Unique<MemoryDCTraits>;
 using UniqueLibrary = Unique<LibraryTraits>;
 using UniqueFile = Unique<FileHandleTraits>;
 using UniqueFont = Unique<FontTraits>;
@@ -121,6 +135,39 @@ class ComApartment {
     bool entered_ = false;
 };
 
+// A window's device context, borrowed (GetDC) and given back (ReleaseDC).
+class WindowDC {
+  public:
+    explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+    ~WindowDC() {
+        if (dc_) {
+            ::ReleaseDC(hwnd_, dc_);
+        }
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return dc_; }
+
+  private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// One WM_PAINT: BeginPaint and EndPaint.
+class PaintScope {
+  public:
+    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(::BeginPaint(hwnd, &ps_)) {}
+    ~PaintScope() { ::EndPaint(hwnd_, &ps_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC dc() const { return dc_; }
+
+  private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
 // Selects an object into a DC for one scope.
 class SelectObjectScope {
   public:
@@ -132,6 +179,88 @@ class SelectObjectScope {
   private:
     HDC dc_;
     HGDIOBJ old_;
+};
+
+// An off-screen bitmap to paint into, copied to the target in one go when
+// the scope ends: no flicker.
+class BufferedPaint {
+  public:
+    BufferedPaint(HDC target, const RECT& rect)
+        : target_(target),
+          rect_(rect),
+          dc_(::CreateCompatibleDC(target)),
+          bitmap_(::CreateCompatibleBitmap(target, rect.right, rect.bottom)),
+          selected_(dc_.get(), bitmap_.get()) {}
+    ~BufferedPaint() {
+        ::BitBlt(target_, 0, 0, rect_.right, rect_.bottom, dc_.get(), 0, 0, SRCCOPY);
+    }
+    BufferedPaint(const BufferedPaint&) = delete;
+    BufferedPaint& operator=(const BufferedPaint&) = delete;
+    HDC dc() const { return dc_.get(); }
+
+  private:
+    HDC target_;
+    RECT rect_;
+    MemoryDC dc_;
+    UniqueBitmap bitmap_;
+    SelectObjectScope selected_;  // undone first, then the bitmap and the DC go
+};
+
+// A GDI+ session, from GdiplusStartup to GdiplusShutdown, on a gdiplus.dll
+// the caller loaded (and keeps loaded for longer).
+class GdiplusSession {
+  public:
+    static constexpr int kOk = 0;
+
+    explicit GdiplusSession(const UniqueLibrary& gdiplus)
+        : shutdown_(ProcAddress<ShutdownFn>(gdiplus, "GdiplusShutdown")) {
+        const auto startup = ProcAddress<StartupFn>(gdiplus, "GdiplusStartup");
+        const Input input;
+        if (!startup || !shutdown_ || startup(&token_, &input, nullptr) != kOk) {
+            token_ = 0;
+        }
+    }
+    ~GdiplusSession() {
+        if (token_ != 0) {
+            shutdown_(token_);
+        }
+    }
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+    explicit operator bool() const { return token_ != 0; }
+
+  private:
+    struct Input {
+        UINT32 GdiplusVersion = 1;
+        void* DebugEventCallback = nullptr;
+        BOOL SuppressBackgroundThread = FALSE;
+        BOOL SuppressExternalCodecs = FALSE;
+    };
+    using StartupFn = int(WINAPI*)(ULONG_PTR*, const Input*, void*);
+    using ShutdownFn = void(WINAPI*)(ULONG_PTR);
+
+    ShutdownFn shutdown_;
+    ULONG_PTR token_ = 0;
+};
+
+// A GDI+ image of a session, disposed of with the session's own function.
+class GdiplusImage {
+  public:
+    using DisposeFn = int(WINAPI*)(void*);
+    explicit GdiplusImage(DisposeFn dispose) : dispose_(dispose) {}
+    ~GdiplusImage() {
+        if (image_) {
+            dispose_(image_);
+        }
+    }
+    GdiplusImage(const GdiplusImage&) = delete;
+    GdiplusImage& operator=(const GdiplusImage&) = delete;
+    void** out() { return &image_; }
+    void* get() const { return image_; }
+
+  private:
+    DisposeFn dispose_;
+    void* image_ = nullptr;
 };
 
 }  // namespace platform::win

@@ -9,18 +9,8 @@ namespace platform::win {
 namespace {
 
 // The few entry points of the flat GDI+ API that decoding needs.
-struct GdiplusStartupInput {
-    UINT32 GdiplusVersion = 1;
-    void* DebugEventCallback = nullptr;
-    BOOL SuppressBackgroundThread = FALSE;
-    BOOL SuppressExternalCodecs = FALSE;
-};
-constexpr int kGdiplusOk = 0;
-using GdiplusStartupFn = int(WINAPI*)(ULONG_PTR*, const GdiplusStartupInput*, void*);
-using GdiplusShutdownFn = void(WINAPI*)(ULONG_PTR);
 using CreateBitmapFromStreamFn = int(WINAPI*)(IStream*, void**);
 using CreateHbitmapFromBitmapFn = int(WINAPI*)(void*, HBITMAP*, DWORD);
-using DisposeImageFn = int(WINAPI*)(void*);
 using CreateStreamOnHGlobalFn = HRESULT(WINAPI*)(HGLOBAL, BOOL, IStream**);
 
 struct ComRelease {
@@ -57,35 +47,26 @@ std::unique_ptr<IStream, ComRelease> ResourceStream(const UniqueLibrary& ole32, 
 UniqueBitmap LoadPictureResource(int resourceId) {
     const UniqueLibrary ole32(::LoadLibraryW(L"ole32.dll"));
     const UniqueLibrary gdiplus(::LoadLibraryW(L"gdiplus.dll"));
-    const auto startup = ProcAddress<GdiplusStartupFn>(gdiplus, "GdiplusStartup");
-    const auto shutdown = ProcAddress<GdiplusShutdownFn>(gdiplus, "GdiplusShutdown");
     const auto fromStream =
         ProcAddress<CreateBitmapFromStreamFn>(gdiplus, "GdipCreateBitmapFromStream");
     const auto toHbitmap =
         ProcAddress<CreateHbitmapFromBitmapFn>(gdiplus, "GdipCreateHBITMAPFromBitmap");
-    const auto dispose = ProcAddress<DisposeImageFn>(gdiplus, "GdipDisposeImage");
-    if (!startup || !shutdown || !fromStream || !toHbitmap || !dispose) {
+    const auto dispose = ProcAddress<GdiplusImage::DisposeFn>(gdiplus, "GdipDisposeImage");
+    if (!fromStream || !toHbitmap || !dispose) {
         return UniqueBitmap();
     }
     const auto stream = ResourceStream(ole32, resourceId);
-    if (!stream) {
+    const GdiplusSession session(gdiplus);
+    if (!stream || !session) {
         return UniqueBitmap();
     }
-    ULONG_PTR token = 0;
-    const GdiplusStartupInput input;
-    if (startup(&token, &input, nullptr) != kGdiplusOk) {
-        return UniqueBitmap();
-    }
+    GdiplusImage image(dispose);
     HBITMAP result = nullptr;
-    void* bitmap = nullptr;
-    if (fromStream(stream.get(), &bitmap) == kGdiplusOk) {
-        constexpr DWORD kOpaqueBlack = 0xFF000000;  // the GIF has no transparency
-        if (toHbitmap(bitmap, &result, kOpaqueBlack) != kGdiplusOk) {
-            result = nullptr;
-        }
-        dispose(bitmap);
+    constexpr DWORD kOpaqueBlack = 0xFF000000;  // the GIF has no transparency
+    if (fromStream(stream.get(), image.out()) != GdiplusSession::kOk ||
+        toHbitmap(image.get(), &result, kOpaqueBlack) != GdiplusSession::kOk) {
+        return UniqueBitmap();
     }
-    shutdown(token);
     return UniqueBitmap(result);
 }
 

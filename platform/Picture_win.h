@@ -9,13 +9,6 @@
 
 namespace platform::win {
 
-struct BitmapTraits {
-    using Handle = HBITMAP;
-    static Handle Empty() { return nullptr; }
-    static void Close(Handle h) { ::DeleteObject(h); }
-};
-using UniqueBitmap = Unique<BitmapTraits>;
-
 // Empty when the resource is missing or can't be decoded.
 UniqueBitmap LoadPictureResource(int resourceId);
 

@@ -1,16 +1,27 @@
-// The window system, for real: Win32 windows, the shell's tray, files.
+// The window system, for real: Win32 windows, the shell's tray, files.  One
+// object plays every role the program's handlers use; its member functions
+// live by concern in WindowSystem_win.cpp (the message loop and the events),
+// MainWindow_win.cpp (the main window and the controls) and Shell_win.cpp
+// (the desktop, the tray, other programs, text and files).
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
 
-#include "platform/FormEvents.h"
-#include "platform/Form_win.h"
+#include "app/Platform.h"
+#include "platform/FormWindow_win.h"
 #include "platform/Handles_win.h"
-#include "platform/WindowSystem.h"
+#include "platform/WindowEvents.h"
 
 namespace platform::win {
+
+inline HWND AsHwnd(Handle h) {
+    return reinterpret_cast<HWND>(h);
+}
+inline Handle AsHandle(const void* p) {
+    return reinterpret_cast<Handle>(p);
+}
 
 struct ProgramDefinition {
     const FormDef& mainForm;
@@ -21,7 +32,7 @@ struct ProgramDefinition {
     int iconResource;
 };
 
-class Win32WindowSystem final : public WindowSystem, private FormHost {
+class Win32WindowSystem final : public app::Platform, private FormHost {
   public:
     explicit Win32WindowSystem(const ProgramDefinition& program);
     ~Win32WindowSystem() override;
@@ -30,12 +41,12 @@ class Win32WindowSystem final : public WindowSystem, private FormHost {
 
     // Creates the main window, loads it and runs the message loop until no
     // window of the program is left.  Returns the exit code.
-    int Run(FormEvents& events, int showCommand);
+    int Run(WindowEvents& events, int showCommand);
 
     std::int16_t GetAsyncKeyState(std::int32_t key) override;
     Handle GetForegroundWindow() override;
     std::uint32_t GetExtendedStyle(Handle window) override;
-    bool SetWindowPos(Handle window, InsertAfter where, std::uint32_t flags) override;
+    [[nodiscard]] bool SetWindowPos(Handle window, InsertAfter where, std::uint32_t flags) override;
     bool ShellNotifyIcon(TrayMessage message, const TrayRecord& record) override;
     bool PreviousInstance() override { return previousInstance_; }
     void EndInstance() override { ending_ = true; }
@@ -46,14 +57,14 @@ class Win32WindowSystem final : public WindowSystem, private FormHost {
     bool IsVisible() override;
     void SetVisible(bool visible) override;
     void FocusMainWindow() override;
-    std::string GetText(Control control) override;
-    void SetText(Control control, const std::string& text) override;
-    bool IsEnabled(Control control) override;
-    void SetEnabled(Control control, bool enabled) override;
-    void SetFocus(Control control) override;
-    int GetCheckValue(Control control) override;
-    void SetCheckValue(Control control, int value) override;
-    void SetForeColour(Control control, Colour colour) override;
+    std::string GetText(app::Control control) override;
+    void SetText(app::Control control, const std::string& text) override;
+    bool IsEnabled(app::Control control) override;
+    void SetEnabled(app::Control control, bool enabled) override;
+    void SetFocus(app::Control control) override;
+    int GetCheckValue(app::Control control) override;
+    void SetCheckValue(app::Control control, int value) override;
+    void SetForeColour(app::Control control, app::Colour colour) override;
     void ShowMessage(const std::string& text) override;
     bool IsAboutLoaded() override;
     void LoadAbout() override;
@@ -69,9 +80,9 @@ class Win32WindowSystem final : public WindowSystem, private FormHost {
     bool ReplaceFileContents(const std::string& path, const std::string& content) override;
 
   private:
-    void OnClick(FormWindow& form, Control control) override;
-    void OnKeyUp(FormWindow& form, Control control, int key, int shift) override;
-    void OnMouseMove(FormWindow& form, std::optional<Control> label, WPARAM wParam,
+    void OnClick(FormWindow& form, int control) override;
+    void OnKeyUp(FormWindow& form, int control, int key, int shift) override;
+    void OnMouseMove(FormWindow& form, std::optional<int> label, WPARAM wParam,
                      LPARAM lParam) override;
     void OnResize(FormWindow& form) override;
     void OnTimer(FormWindow& form) override;
@@ -80,7 +91,7 @@ class Win32WindowSystem final : public WindowSystem, private FormHost {
     bool OnOtherMessage(FormWindow& form, UINT message, WPARAM wParam, LPARAM lParam,
                         LRESULT& result) override;
 
-    FormHost& AsHost() { return *this; }
+    FormHost& Host() { return *this; }
     // shell32 is wanted only once the window goes to the tray or a page opens
     // in the default browser; loading it then keeps it out of the start.
     template <class Fn>
@@ -92,8 +103,8 @@ class Win32WindowSystem final : public WindowSystem, private FormHost {
     }
     bool ShellLoaded() const { return static_cast<bool>(shell32_); }
     // Events go to the handlers only from the main window, once it is built.
-    FormEvents* EventsFrom(const FormWindow& form) const;
-    FormWindow* FormWith(Control control) const;
+    WindowEvents* EventsFrom(const FormWindow& form) const;
+    FormWindow* FormWith(app::Control control) const;
     HWND MainHwnd() const;
     void Unload();
     void Dispatch(MSG& msg);
@@ -111,7 +122,7 @@ class Win32WindowSystem final : public WindowSystem, private FormHost {
     ComApartment com_;
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> about_;
-    FormEvents* events_ = nullptr;
+    WindowEvents* events_ = nullptr;
     bool ending_ = false;
     bool unloaded_ = false;
 };

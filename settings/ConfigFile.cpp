@@ -69,18 +69,18 @@ std::string FormatConfig(std::int16_t hotKey, int checkValue) {
     return content;
 }
 
-std::optional<LoadedConfig> LoadConfig(platform::WindowSystem& ws) {
-    if (!ws.NormalFileExists(kConfigPath)) {
+std::optional<LoadedConfig> LoadConfig(platform::FileStore& files) {
+    if (!files.NormalFileExists(kConfigPath)) {
         return std::nullopt;
     }
-    const std::optional<std::string> content = ws.ReadFileHead(kConfigPath, kMaxConfigBytes);
+    const std::optional<std::string> content = files.ReadFileHead(kConfigPath, kMaxConfigBytes);
     return ParseConfig(content.value_or(std::string()));
 }
 
-void SaveConfigFile(platform::WindowSystem& ws, std::int16_t hotKey, int checkValue) {
+void SaveConfigFile(platform::FileStore& files, std::int16_t hotKey, int checkValue) {
     // Whether it worked is nobody's business but the file's: a save that
     // can't write loses the settings silently, as it always has.
-    ws.ReplaceFileContents(kConfigPath, FormatConfig(hotKey, checkValue));
+    (void)files.ReplaceFileContents(kConfigPath, FormatConfig(hotKey, checkValue));
 }
 
 }  // namespace settings

@@ -8,11 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "platform/WindowSystem.h"
+#include "app/Facts.h"
+#include "platform/FileStore.h"
 
 namespace settings {
 
-constexpr const char* kConfigPath = "C:\\TopConfig.ini";
+constexpr const char* kConfigPath = app::facts::kSettingsPath;
 constexpr std::int16_t kDefaultHotKey = 119;  // F8
 
 // Two short lines are all the file ever needs; reading stops here so that a
@@ -37,8 +38,8 @@ std::string FormatConfig(std::int16_t hotKey, int checkValue);
 
 // Reads the file if it exists (a hidden or system file counts as missing).
 // Nothing when it is missing; a file that can't be read loads as empty.
-std::optional<LoadedConfig> LoadConfig(platform::WindowSystem& ws);
+std::optional<LoadedConfig> LoadConfig(platform::FileStore& files);
 
-void SaveConfigFile(platform::WindowSystem& ws, std::int16_t hotKey, int checkValue);
+void SaveConfigFile(platform::FileStore& files, std::int16_t hotKey, int checkValue);
 
 }  // namespace settings

@@ -14,25 +14,26 @@ std::size_t CharacterCount(const std::string& utf8) {
 
 }  // namespace
 
-std::array<char, platform::kTrayTipBytes> TipField(platform::WindowSystem& ws) {
+std::array<char, platform::kTrayTipBytes> TipField(platform::Text& text) {
     std::string tip = kTipText;
     tip.push_back('\0');
     tip.append(platform::kTrayTipBytes - std::min(platform::kTrayTipBytes, CharacterCount(tip)),
                ' ');
-    const std::string ansi = ws.ToAnsi(tip);
+    const std::string ansi = text.ToAnsi(tip);
     std::array<char, platform::kTrayTipBytes> field{};
     std::copy_n(ansi.begin(), std::min(ansi.size(), field.size()), field.begin());
     return field;
 }
 
-platform::TrayRecord MakeRecord(platform::WindowSystem& ws) {
+platform::TrayRecord MakeRecord(platform::Handle window, platform::Handle icon,
+                                platform::Text& text) {
     platform::TrayRecord record;
-    record.hWnd = ws.MainWindow();
-    record.uID = static_cast<std::uint32_t>(ws.MainIcon());
+    record.hWnd = window;
+    record.uID = static_cast<std::uint32_t>(icon);
     record.uFlags = platform::nif::kMessage | platform::nif::kIcon | platform::nif::kTip;
     record.uCallbackMessage = kCallbackMessage;
-    record.hIcon = ws.MainIcon();
-    record.szTip = TipField(ws);
+    record.hIcon = icon;
+    record.szTip = TipField(text);
     record.cbSize = kRecordSize;
     return record;
 }

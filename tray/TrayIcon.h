@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/WindowSystem.h"
+#include "platform/Text.h"
+#include "platform/TrayArea.h"
+#include "platform/WindowEvents.h"
 
 namespace tray {
 
@@ -17,10 +19,11 @@ constexpr std::uint32_t kCallbackMessage = platform::wm::kMouseMove;
 
 // The tip field: the text and a NUL, padded with blanks to 64 characters,
 // converted to the ANSI code page and cut to 64 bytes.
-std::array<char, platform::kTrayTipBytes> TipField(platform::WindowSystem& ws);
+std::array<char, platform::kTrayTipBytes> TipField(platform::Text& text);
 
-// A freshly filled record for the main window and its icon.
-platform::TrayRecord MakeRecord(platform::WindowSystem& ws);
+// A freshly filled record for the window and its icon.
+platform::TrayRecord MakeRecord(platform::Handle window, platform::Handle icon,
+                                platform::Text& text);
 
 // The mouse message of a notification from the icon with this id; nothing
 // for the pointer's own moves over the window (whose first parameter holds

@@ -5,12 +5,10 @@
 
 namespace app {
 
-using platform::WindowState;
-
 // The record is filled before the shell is asked, so its id identifies the
 // icon's notifications even when the shell reports the add as failed.
 void frmPos::AddTrayIcon() {
-    TrayData_ = tray::MakeRecord(ws_);
+    TrayData_ = tray::MakeRecord(ws_.MainWindow(), ws_.MainIcon(), ws_);
     trayRetry_.AfterAdd(ws_.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_));
 }
 
@@ -60,7 +58,7 @@ void frmPos::Form_MouseMove(const platform::MouseMove& event) {
         DeleteTrayIcon();
     }
     // Anywhere on the window but the contact line, the link is at rest.
-    ws_.SetForeColour(platform::Control::LbQQ, kLinkBlue);
+    ws_.SetForeColour(Control::LbQQ, kLinkBlue);
 }
 
 // Explorer came back without our icon; a hidden window would be lost.

@@ -17,12 +17,16 @@ namespace {
 
 constexpr const char* kAnsiCodePage = "GBK";
 constexpr std::int16_t kKeyDown = static_cast<std::int16_t>(0x8000);
+constexpr std::int16_t kPressedSinceLastCall = 0x0001;
 
-// What the punctuation keys type on a US keyboard layout.
+// What the punctuation keys (and the numpad's divide key) type on a US
+// keyboard layout.
 const std::map<int, std::string>& UsLayoutPunctuation() {
     static const std::map<int, std::string> table = {
-        {186, ";"}, {187, "="}, {188, ","},  {189, "-"}, {190, "."}, {191, "/"},
-        {192, "`"}, {219, "["}, {220, "\\"}, {221, "]"}, {222, "'"},
+        {186, ";"}, {187, "="},  {188, ","}, {189, "-"}, {190, "."}, {191, "/"}, {192, "`"},
+        {219, "["}, {220, "\\"}, {221, "]"}, {222, "'"}, {111, "/"},  // the numpad's divide key
+                                                                      // types "/", yet its code 111
+                                                                      // is "o"
     };
     return table;
 }
@@ -42,11 +46,12 @@ FakeWindowSystem::FakeWindowSystem() {
     std::filesystem::create_directories(root_);
     for (int i = 0; i < app::kFrmPos.controlCount; ++i) {
         const platform::ControlDef& c = app::kFrmPos.controls[i];
-        texts[c.id] = c.caption;
-        enabled[c.id] = c.enabled;
-        colours[c.id] = c.foreColour;
+        const auto control = static_cast<app::Control>(c.id - app::facts::kFirstControlId);
+        texts[control] = c.caption;
+        enabled[control] = c.enabled;
+        colours[control] = c.foreColour;
     }
-    checks[platform::Control::CbAuto] = 0;
+    checks[app::Control::CbAuto] = 0;
 }
 
 FakeWindowSystem::~FakeWindowSystem() {
@@ -62,11 +67,11 @@ std::filesystem::path FakeWindowSystem::HostPath(const std::string& windowsPath)
 }
 
 void FakeWindowSystem::WriteConfig(const std::string& bytes) {
-    std::ofstream(HostPath("C:\\TopConfig.ini"), std::ios::binary) << bytes;
+    std::ofstream(HostPath(app::facts::kSettingsPath), std::ios::binary) << bytes;
 }
 
 std::optional<std::string> FakeWindowSystem::ReadConfig() const {
-    std::ifstream in(HostPath("C:\\TopConfig.ini"), std::ios::binary);
+    std::ifstream in(HostPath(app::facts::kSettingsPath), std::ios::binary);
     if (!in) {
         return std::nullopt;
     }
@@ -80,7 +85,10 @@ int FakeWindowSystem::Count(const std::string& prefix) const {
 
 std::int16_t FakeWindowSystem::GetAsyncKeyState(std::int32_t key) {
     log.push_back("GetAsyncKeyState " + std::to_string(key));
-    return keysDown.count(key) ? kKeyDown : 0;
+    if (keysDown.count(key)) {
+        return kKeyDown;
+    }
+    return keysPressedBefore.erase(key) ? kPressedSinceLastCall : std::int16_t{0};
 }
 
 platform::Handle FakeWindowSystem::GetForegroundWindow() {
@@ -147,7 +155,7 @@ void FakeWindowSystem::SetWindowState(platform::WindowState state) {
     }
     state_ = state;
     if (events_) {
-        events_->Form_Resize();
+        events_->Resize();
     }
 }
 
@@ -161,42 +169,42 @@ void FakeWindowSystem::FocusMainWindow() {
     mainFocused = true;
 }
 
-std::string FakeWindowSystem::GetText(platform::Control control) {
+std::string FakeWindowSystem::GetText(app::Control control) {
     return texts[control];
 }
 
-void FakeWindowSystem::SetText(platform::Control control, const std::string& text) {
+void FakeWindowSystem::SetText(app::Control control, const std::string& text) {
     log.push_back("SetText " + std::to_string(static_cast<int>(control)) + " " + text);
     texts[control] = text;
 }
 
-bool FakeWindowSystem::IsEnabled(platform::Control control) {
+bool FakeWindowSystem::IsEnabled(app::Control control) {
     return enabled[control];
 }
 
-void FakeWindowSystem::SetEnabled(platform::Control control, bool on) {
+void FakeWindowSystem::SetEnabled(app::Control control, bool on) {
     enabled[control] = on;
 }
 
-void FakeWindowSystem::SetFocus(platform::Control control) {
+void FakeWindowSystem::SetFocus(app::Control control) {
     log.push_back("SetFocus " + std::to_string(static_cast<int>(control)));
     focused = control;
 }
 
-int FakeWindowSystem::GetCheckValue(platform::Control control) {
+int FakeWindowSystem::GetCheckValue(app::Control control) {
     return checks[control];
 }
 
-void FakeWindowSystem::SetCheckValue(platform::Control control, int value) {
+void FakeWindowSystem::SetCheckValue(app::Control control, int value) {
     log.push_back("SetCheckValue " + std::to_string(value));
     const bool changed = checks[control] != value;
     checks[control] = value;
-    if (changed && events_ && control == platform::Control::CbAuto) {
-        events_->CbAuto_Click();
+    if (changed && events_) {
+        events_->Clicked(app::ControlId(control));
     }
 }
 
-void FakeWindowSystem::SetForeColour(platform::Control control, platform::Colour colour) {
+void FakeWindowSystem::SetForeColour(app::Control control, app::Colour colour) {
     colours[control] = colour;
 }
 
@@ -213,15 +221,19 @@ void FakeWindowSystem::LoadAbout() {
 
 void FakeWindowSystem::ShowAbout() {
     log.push_back("ShowAbout");
+    aboutShown = aboutLoaded_;
+    eventsPending = true;
 }
 
 void FakeWindowSystem::DoEvents() {
     log.push_back("DoEvents");
+    eventsPending = false;
 }
 
 bool FakeWindowSystem::StartProcess(const std::string& application,
                                     const std::string& commandLine) {
     log.push_back("StartProcess " + application);
+    atBrowserStarts.push_back({aboutShown, eventsPending});
     if (browserStarts) {
         startedCommandLines.push_back(commandLine);
     }
@@ -230,6 +242,7 @@ bool FakeWindowSystem::StartProcess(const std::string& application,
 
 bool FakeWindowSystem::OpenInDefaultBrowser(const std::string& url) {
     log.push_back("OpenInDefaultBrowser " + url);
+    atBrowserStarts.push_back({aboutShown, eventsPending});
     defaultBrowserUrls.push_back(url);
     return true;
 }
@@ -273,7 +286,7 @@ std::string FakeWindowSystem::ToAnsi(const std::string& text) {
 
 bool FakeWindowSystem::NormalFileExists(const std::string& path) {
     const std::string host = HostPath(path).string();
-    return hiddenFiles.count(host) == 0 && platform::posix::NormalFileExists(host);
+    return hiddenFiles.count(host) == 0 && platform::files::NormalFileExists(host);
 }
 
 std::optional<std::string> FakeWindowSystem::ReadFileHead(const std::string& path,
@@ -282,12 +295,12 @@ std::optional<std::string> FakeWindowSystem::ReadFileHead(const std::string& pat
     if (readsFail) {
         return std::nullopt;
     }
-    return platform::posix::ReadFileHead(HostPath(path).string(), maxBytes);
+    return platform::files::ReadFileHead(HostPath(path).string(), maxBytes);
 }
 
 bool FakeWindowSystem::ReplaceFileContents(const std::string& path, const std::string& content) {
     log.push_back("ReplaceFileContents");
-    return platform::posix::ReplaceFileContents(HostPath(path).string(), content);
+    return platform::files::ReplaceFileContents(HostPath(path).string(), content);
 }
 
 }  // namespace fakes

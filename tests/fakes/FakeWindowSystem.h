@@ -2,7 +2,8 @@
 //
 // It behaves as the real one does where the handlers rely on it: setting the
 // check box's value raises its click event, changing the window state raises
-// the resize event, topmost follows SetWindowPos.  Everything the handlers ask
+// the resize event (both through the program's own event router), topmost
+// follows SetWindowPos.  Everything the handlers ask
 // of it is written to a log, so tests can check what happened and in what
 // order.  Files go to a real temporary folder.
 #pragma once
@@ -13,12 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/FormEvents.h"
-#include "platform/WindowSystem.h"
+#include <memory>
+
+#include "app/EventRouter.h"
+#include "app/Platform.h"
 
 namespace fakes {
 
-class FakeWindowSystem : public platform::WindowSystem {
+class FakeWindowSystem : public app::Platform {
   public:
     static constexpr platform::Handle kMainWindow = 0x10010;
     static constexpr platform::Handle kMainIcon = 0x20020;
@@ -26,11 +29,13 @@ class FakeWindowSystem : public platform::WindowSystem {
     FakeWindowSystem();
     ~FakeWindowSystem() override;
 
-    // The handlers that events go to.
-    void Connect(platform::FormEvents& events) { events_ = &events; }
+    // The handlers that events go to, through the program's router.
+    void Connect(app::FormEvents& form) { events_ = std::make_unique<app::EventRouter>(form); }
 
     // --- what the tests arrange -------------------------------------------
     std::set<int> keysDown;
+    // Keys pressed since the last look (the low bit), not down now.
+    std::set<int> keysPressedBefore;
     platform::Handle foreground = 0;
     std::map<platform::Handle, std::uint32_t> exStyles;
     bool previousInstance = false;
@@ -45,7 +50,7 @@ class FakeWindowSystem : public platform::WindowSystem {
     std::filesystem::path HostPath(const std::string& windowsPath) const;
     void WriteConfig(const std::string& bytes);
     std::optional<std::string> ReadConfig() const;
-    void CloseAbout() { aboutLoaded_ = false; }
+    void CloseAbout() { aboutLoaded_ = aboutShown = false; }
 
     // --- what the tests observe -------------------------------------------
     std::vector<std::string> log;
@@ -57,17 +62,27 @@ class FakeWindowSystem : public platform::WindowSystem {
     std::set<std::pair<platform::Handle, std::uint32_t>> trayIcons;
     std::vector<std::string> messageBoxes;
     std::vector<std::string> startedCommandLines;
+    // Events wait until DoEvents; showing the About window makes one (its paint).
+    bool eventsPending = false;
+    bool aboutShown = false;
+    // When each browser started: was the About window shown, and were events
+    // still waiting (so it wasn't drawn yet)?
+    struct AtBrowserStart {
+        bool aboutShown;
+        bool eventsPending;
+    };
+    std::vector<AtBrowserStart> atBrowserStarts;
     std::vector<std::string> defaultBrowserUrls;
     bool ended = false;
     int aboutLoads = 0;
-    platform::Control focused = platform::Control::Command1;
+    app::Control focused = app::Control::Command1;
     bool mainFocused = false;
-    std::map<platform::Control, std::string> texts;
-    std::map<platform::Control, bool> enabled;
-    std::map<platform::Control, int> checks;
-    std::map<platform::Control, platform::Colour> colours;
+    std::map<app::Control, std::string> texts;
+    std::map<app::Control, bool> enabled;
+    std::map<app::Control, int> checks;
+    std::map<app::Control, app::Colour> colours;
 
-    // --- platform::WindowSystem -------------------------------------------
+    // --- app::Platform, every role -----------------------------------------
     std::int16_t GetAsyncKeyState(std::int32_t key) override;
     platform::Handle GetForegroundWindow() override;
     std::uint32_t GetExtendedStyle(platform::Handle window) override;
@@ -84,14 +99,14 @@ class FakeWindowSystem : public platform::WindowSystem {
     bool IsVisible() override { return visible_; }
     void SetVisible(bool visible) override;
     void FocusMainWindow() override;
-    std::string GetText(platform::Control control) override;
-    void SetText(platform::Control control, const std::string& text) override;
-    bool IsEnabled(platform::Control control) override;
-    void SetEnabled(platform::Control control, bool on) override;
-    void SetFocus(platform::Control control) override;
-    int GetCheckValue(platform::Control control) override;
-    void SetCheckValue(platform::Control control, int value) override;
-    void SetForeColour(platform::Control control, platform::Colour colour) override;
+    std::string GetText(app::Control control) override;
+    void SetText(app::Control control, const std::string& text) override;
+    bool IsEnabled(app::Control control) override;
+    void SetEnabled(app::Control control, bool on) override;
+    void SetFocus(app::Control control) override;
+    int GetCheckValue(app::Control control) override;
+    void SetCheckValue(app::Control control, int value) override;
+    void SetForeColour(app::Control control, app::Colour colour) override;
     void ShowMessage(const std::string& text) override;
     bool IsAboutLoaded() override { return aboutLoaded_; }
     void LoadAbout() override;
@@ -111,7 +126,7 @@ class FakeWindowSystem : public platform::WindowSystem {
                                               const char* to);
 
   private:
-    platform::FormEvents* events_ = nullptr;
+    std::unique_ptr<platform::WindowEvents> events_;
     platform::WindowState state_ = platform::WindowState::Normal;
     bool visible_ = true;
     bool aboutLoaded_ = false;

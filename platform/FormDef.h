@@ -8,20 +8,6 @@
 
 namespace platform {
 
-// Every control of the program, across both windows.
-enum class Control {
-    Text1,
-    cmdSetKey,
-    cmdMini,
-    CbAuto,
-    Command1,
-    LbQQ,
-    picIcon,
-    lblDescription,
-    lblTitle,
-    LbHelp,
-};
-
 enum class ControlKind { TextBox, Button, CheckBox, Label, PictureBox };
 
 enum class Border {
@@ -55,7 +41,7 @@ struct FontSpec {
 constexpr std::uint32_t kWindowTextColour = 0x80000008;
 
 struct ControlDef {
-    Control id = Control::Text1;
+    int id = 0;  // the child-window id
     ControlKind kind = ControlKind::Label;
     const char* caption = "";  // UTF-8; empty for a picture
     TwipsRect rect{};

@@ -1,13 +1,12 @@
-// The events the window system raises, one handler each, named after the
-// control and the event.  The main window's logic implements this; the window
-// system calls it one event at a time on the window thread.
+// The main window's events, one handler each, named after the control and
+// the event.  frmPos implements them; EventRouter raises them.
 #pragma once
 
 #include <cstdint>
 
-#include "platform/WindowSystem.h"
+#include "platform/WindowEvents.h"
 
-namespace platform {
+namespace app {
 
 class FormEvents {
   public:
@@ -16,7 +15,7 @@ class FormEvents {
     virtual void Form_Load() = 0;
     virtual void Form_Unload() = 0;
     virtual void Form_Resize() = 0;
-    virtual void Form_MouseMove(const MouseMove& event) = 0;
+    virtual void Form_MouseMove(const platform::MouseMove& event) = 0;
     virtual void Timer1_Timer() = 0;
     virtual void cmdSetKey_Click() = 0;
     virtual void Text1_KeyUp(std::int16_t& keyCode, int shift) = 0;
@@ -24,9 +23,8 @@ class FormEvents {
     virtual void cmdMini_Click() = 0;
     virtual void Command1_Click() = 0;
     virtual void LbQQ_Click() = 0;
-    virtual void LbQQ_MouseMove(const MouseMove& event) = 0;
-    // The shell (Explorer) has started again and lost every tray icon.
+    virtual void LbQQ_MouseMove(const platform::MouseMove& event) = 0;
     virtual void TaskbarCreated() = 0;
 };
 
-}  // namespace platform
+}  // namespace app

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Form.h"
+#include "platform/FormDef.h"
 #include "platform/Handles_win.h"
 #include "platform/Picture_win.h"
 
@@ -20,17 +20,21 @@ namespace platform::win {
 
 class FormWindow;
 
+// The DPI the forms were designed at: there twips give the pixels the
+// designer saw, and pictures are drawn at their own size.
+inline constexpr int kDesignDpi = 96;
+
 // Shift-key mask of key events: 1 Shift, 2 Ctrl, 4 Alt.
 int CurrentShiftMask();
 
 class FormHost {
   public:
     virtual ~FormHost() = default;
-    virtual void OnClick(FormWindow& form, Control control) = 0;
-    virtual void OnKeyUp(FormWindow& form, Control control, int key, int shift) = 0;
+    virtual void OnClick(FormWindow& form, int control) = 0;
+    virtual void OnKeyUp(FormWindow& form, int control, int key, int shift) = 0;
     // A mouse-move message of the window itself; label is set when the
     // pointer is over a label.
-    virtual void OnMouseMove(FormWindow& form, std::optional<Control> label, WPARAM wParam,
+    virtual void OnMouseMove(FormWindow& form, std::optional<int> label, WPARAM wParam,
                              LPARAM lParam) = 0;
     virtual void OnResize(FormWindow& form) = 0;
     virtual void OnTimer(FormWindow& form) = 0;
@@ -51,12 +55,13 @@ class FormWindow {
 
     HWND hwnd() const { return hwnd_; }
     int dpi() const { return dpi_; }
-    bool Has(Control control) const { return Find(control) != nullptr; }
-    HWND ControlWindow(Control control) const;
+    // Controls by their child-window ids.
+    bool Has(int control) const { return Find(control) != nullptr; }
+    HWND ControlWindow(int control) const;
 
-    std::string GetText(Control control) const;
-    void SetText(Control control, const std::string& text);
-    void SetForeColour(Control control, std::uint32_t colour);
+    std::string GetText(int control) const;
+    void SetText(int control, const std::string& text);
+    void SetForeColour(int control, std::uint32_t colour);
     void FocusFirstControl();
     // Gives back the keyboard focus that the window had when it was left.
     void RestoreFocus();
@@ -65,6 +70,10 @@ class FormWindow {
     bool PreTranslate(MSG& msg);
 
   private:
+    static constexpr UINT_PTR kTextBoxSubclassId = 1;
+    // Controls that name no font get the form's default: 宋体 9 pt.
+    static constexpr FontSpec kDefaultFont{"宋体", 90, kWeightNormal, false};
+
     struct Item {
         const ControlDef* def = nullptr;
         HWND hwnd = nullptr;  // none for labels and pictures, which are drawn
@@ -74,9 +83,11 @@ class FormWindow {
         HFONT font = nullptr;
     };
 
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                       LPARAM lParam) noexcept;
+    // The capture box's procedure (KeyCaptureBox_win.cpp).
     static LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR self);
+                                        UINT_PTR id, DWORD_PTR self) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleTextBoxMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -87,10 +98,11 @@ class FormWindow {
     void Layout();
     void SizeLabel(Item& item);
     RECT PixelRect(const TwipsRect& twips) const;
-    const Item* Find(Control control) const;
-    Item* Find(Control control);
+    const Item* Find(int control) const;
+    Item* Find(int control);
     const Item* LabelAt(POINT point) const;
 
+    // Painting (FormPaint_win.cpp).
     void OnPaint();
     void Paint(HDC dc, const RECT& client);
     void PaintPicture(HDC dc, HBITMAP picture) const;
@@ -111,7 +123,7 @@ class FormWindow {
     UniqueFont defaultFont_;
     UniqueBrush backBrush_;
     UniqueBitmap background_;  // the picture, drawn unscaled at the design DPI
-    std::optional<Control> pressedLabel_;
+    std::optional<int> pressedLabel_;
     HWND lastFocus_ = nullptr;
 };
 

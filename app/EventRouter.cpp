@@ -1,0 +1,47 @@
+#include "app/EventRouter.h"
+
+#include "app/Control.h"
+
+namespace app {
+
+void EventRouter::MouseMoved(const platform::MouseMove& event) {
+    if (event.label == ControlId(Control::LbQQ)) {
+        form_.LbQQ_MouseMove(event);
+    } else if (!event.label) {
+        form_.Form_MouseMove(event);
+    }
+}
+
+// Controls without a click of their own (the box, the About window's
+// labels and picture) raise nothing.
+void EventRouter::Clicked(int control) {
+    switch (static_cast<Control>(control - facts::kFirstControlId)) {
+        case Control::cmdSetKey:
+            form_.cmdSetKey_Click();
+            break;
+        case Control::cmdMini:
+            form_.cmdMini_Click();
+            break;
+        case Control::CbAuto:
+            form_.CbAuto_Click();
+            break;
+        case Control::Command1:
+            form_.Command1_Click();
+            break;
+        case Control::LbQQ:
+            form_.LbQQ_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+// The key code goes by reference, as the handler's signature has it.
+void EventRouter::KeyReleased(int control, int key, int shift) {
+    if (control == ControlId(Control::Text1)) {
+        std::int16_t keyCode = static_cast<std::int16_t>(key);
+        form_.Text1_KeyUp(keyCode, shift);
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,40 @@
+// The desktop: the keyboard's state and the other programs' top-level
+// windows.  All that pinning needs of a window system.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// A window or icon handle, as the window system hands it out.
+using Handle = std::uintptr_t;
+
+// Where SetWindowPos puts a window in the z-order.
+enum class InsertAfter : std::intptr_t { Topmost = -1, Bottom = 1 };
+
+// Extended-style bit of a window that stays on top of all others.
+constexpr std::uint32_t kExStyleTopmost = 0x0008;
+
+// SetWindowPos flags.
+namespace swp {
+constexpr std::uint32_t kNoSize = 0x0001;
+constexpr std::uint32_t kNoMove = 0x0002;
+constexpr std::uint32_t kNoActivate = 0x0010;
+}  // namespace swp
+
+class Desktop {
+  public:
+    virtual ~Desktop() = default;
+
+    // Negative while the key is down; the low bit says whether it was
+    // pressed since the last call (anyone's call).
+    virtual std::int16_t GetAsyncKeyState(std::int32_t key) = 0;
+    // 0 when no window is in front.
+    virtual Handle GetForegroundWindow() = 0;
+    virtual std::uint32_t GetExtendedStyle(Handle window) = 0;
+    // A z-order change only: position and size stay.
+    [[nodiscard]] virtual bool SetWindowPos(Handle window, InsertAfter where,
+                                            std::uint32_t flags) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,139 @@
+// Painting a form: the background, the picture, the labels (drawn by the
+// window itself, so they are transparent, as a form designer's labels are),
+// and the colours of the controls that have their own.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/FormWindow_win.h"
+
+namespace platform::win {
+namespace {
+
+// The system's window-text colour where the definition asks for it.
+COLORREF ResolveColour(std::uint32_t colour) {
+    return colour == kWindowTextColour ? ::GetSysColor(COLOR_WINDOWTEXT)
+                                       : static_cast<COLORREF>(colour);
+}
+
+bool IsLatinWordChar(wchar_t c) {
+    return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
+
+// Breaks text into lines that fit width: between any two Chinese characters,
+// and at blanks rather than inside a Latin word where the line allows it.
+std::vector<std::wstring> WrapLines(HDC dc, const std::wstring& text, int width) {
+    std::vector<std::wstring> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        int fit = 0;
+        SIZE size{};
+        ::GetTextExtentExPointW(dc, text.c_str() + start, static_cast<int>(text.size() - start),
+                                width, &fit, nullptr, &size);
+        std::size_t end = start + static_cast<std::size_t>(std::max(fit, 1));
+        if (end < text.size() && IsLatinWordChar(text[end]) && IsLatinWordChar(text[end - 1])) {
+            std::size_t back = end;
+            while (back > start + 1 && IsLatinWordChar(text[back - 1])) {
+                --back;
+            }
+            if (back > start + 1) {
+                end = back;
+            }
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return lines;
+}
+
+}  // namespace
+
+void FormWindow::OnPaint() {
+    const PaintScope paint(hwnd_);
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    if (client.right > 0 && client.bottom > 0) {
+        const BufferedPaint buffer(paint.dc(), client);
+        Paint(buffer.dc(), client);
+    }
+}
+
+void FormWindow::Paint(HDC dc, const RECT& client) {
+    ::FillRect(dc, &client, backBrush_ ? backBrush_.get() : ::GetSysColorBrush(COLOR_BTNFACE));
+    if (background_) {
+        PaintPicture(dc, background_.get());
+    }
+    ::SetBkMode(dc, TRANSPARENT);
+    for (const Item& item : items_) {
+        if (item.def->kind == ControlKind::Label) {
+            PaintLabel(dc, item);
+        }
+    }
+    // A picture box is a window of its own: it stands above the labels.
+    for (const Item& item : items_) {
+        if (item.def->kind == ControlKind::PictureBox) {
+            ::DrawIconEx(dc, item.rect.left, item.rect.top, bigIcon_,
+                         item.rect.right - item.rect.left, item.rect.bottom - item.rect.top, 0,
+                         nullptr, DI_NORMAL);
+        }
+    }
+}
+
+// At the design DPI the picture is copied pixel for pixel; at any other it
+// scales with the rest of the window.
+void FormWindow::PaintPicture(HDC dc, HBITMAP picture) const {
+    BITMAP info{};
+    ::GetObjectW(picture, sizeof(info), &info);
+    const MemoryDC source(::CreateCompatibleDC(dc));
+    const SelectObjectScope selected(source.get(), picture);
+    const int width = ::MulDiv(info.bmWidth, dpi_, kDesignDpi);
+    const int height = ::MulDiv(info.bmHeight, dpi_, kDesignDpi);
+    if (width == info.bmWidth) {
+        ::BitBlt(dc, 0, 0, width, height, source.get(), 0, 0, SRCCOPY);
+    } else {
+        ::SetStretchBltMode(dc, HALFTONE);
+        ::SetBrushOrgEx(dc, 0, 0, nullptr);
+        ::StretchBlt(dc, 0, 0, width, height, source.get(), 0, 0, info.bmWidth, info.bmHeight,
+                     SRCCOPY);
+    }
+}
+
+void FormWindow::PaintLabel(HDC dc, const Item& item) {
+    SelectObjectScope font(dc, item.font);
+    ::SetTextColor(dc, ResolveColour(item.colour));
+    RECT rect = item.rect;
+    if (!item.def->wordWrap) {
+        ::DrawTextW(dc, item.text.c_str(), static_cast<int>(item.text.size()), &rect,
+                    DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+        return;
+    }
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    int y = rect.top;
+    for (const std::wstring& line : WrapLines(dc, item.text, rect.right - rect.left)) {
+        if (y >= rect.bottom) {
+            break;
+        }
+        RECT lineRect{rect.left, y, rect.right, std::min(y + metrics.tmHeight, rect.bottom)};
+        ::DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &lineRect,
+                    DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+        y += metrics.tmHeight;
+    }
+}
+
+LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
+    for (const Item& item : items_) {
+        if (item.hwnd == control && item.def->backColour) {
+            ::SetBkColor(dc, *item.def->backColour);
+            ::SetTextColor(dc, ResolveColour(item.colour));
+            // The only coloured control shares the form's colour and brush.
+            return reinterpret_cast<LRESULT>(backBrush_.get());
+        }
+    }
+    return ::DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                            reinterpret_cast<LPARAM>(control));
+}
+
+}  // namespace platform::win

@@ -1,0 +1,258 @@
+#include "platform/FormWindow_win.h"
+
+#include <windows.h>
+#include <windowsx.h>
+#include <commctrl.h>
+#include <imm.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Text_win.h"
+
+namespace platform::win {
+namespace {
+
+constexpr DWORD StyleOf(Border border) {
+    constexpr DWORD kFixed = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    return border == Border::FixedSingle ? (kFixed | WS_MINIMIZEBOX) : kFixed;
+}
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+int ScreenDpi() {
+    const WindowDC screen(nullptr);
+    const int dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
+    return dpi > 0 ? dpi : kDesignDpi;
+}
+
+}  // namespace
+
+int CurrentShiftMask() {
+    constexpr int kShift = 1;
+    constexpr int kCtrl = 2;
+    constexpr int kAlt = 4;
+    int mask = 0;
+    if (::GetKeyState(VK_SHIFT) < 0) {
+        mask |= kShift;
+    }
+    if (::GetKeyState(VK_CONTROL) < 0) {
+        mask |= kCtrl;
+    }
+    if (::GetKeyState(VK_MENU) < 0) {
+        mask |= kAlt;
+    }
+    return mask;
+}
+
+FormWindow::FormWindow(const FormDef& def, FormHost& host, HICON bigIcon, HICON smallIcon)
+    : def_(def), host_(host), bigIcon_(bigIcon), smallIcon_(smallIcon), dpi_(ScreenDpi()) {
+    if (def_.backColour) {
+        backBrush_.reset(::CreateSolidBrush(*def_.backColour));
+    }
+    if (def_.backgroundResource) {
+        background_ = LoadPictureResource(*def_.backgroundResource);
+    }
+    Create();
+}
+
+FormWindow::~FormWindow() {
+    if (hwnd_) {
+        ::DestroyWindow(hwnd_);
+    }
+}
+
+void FormWindow::Create() {
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = &FormWindow::WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = bigIcon_;
+    wc.hIconSm = smallIcon_;
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = def_.className;
+    ::RegisterClassExW(&wc);  // fails harmlessly when the class exists already
+
+    const DWORD style = StyleOf(def_.border);
+    RECT frame{0, 0, TwipsToPixels(def_.clientWidth, dpi_), TwipsToPixels(def_.clientHeight, dpi_)};
+    ::AdjustWindowRectEx(&frame, style, FALSE, kExStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+
+    // The stored position if there is one, else the middle of the screen;
+    // either way the whole window stays on the work area.
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    int x = def_.left ? TwipsToPixels(*def_.left, dpi_) : (work.left + work.right - width) / 2;
+    int y = def_.top ? TwipsToPixels(*def_.top, dpi_) : (work.top + work.bottom - height) / 2;
+    x = std::max(static_cast<int>(work.left), std::min(x, static_cast<int>(work.right) - width));
+    y = std::max(static_cast<int>(work.top), std::min(y, static_cast<int>(work.bottom) - height));
+
+    ::CreateWindowExW(kExStyle, def_.className, Widen(def_.caption).c_str(), style, x, y, width,
+                      height, nullptr, nullptr, instance, this);
+    if (!hwnd_) {
+        return;
+    }
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    defaultFont_ = CreateFormFont(kDefaultFont);
+    CreateControls();
+    Layout();
+}
+
+void FormWindow::FocusFirstControl() {
+    HWND first = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    ::SetFocus(first ? first : hwnd_);
+}
+
+void FormWindow::RestoreFocus() {
+    if (lastFocus_ && ::IsWindow(lastFocus_) && ::IsWindowEnabled(lastFocus_)) {
+        ::SetFocus(lastFocus_);
+    } else {
+        FocusFirstControl();
+    }
+}
+
+bool FormWindow::PreTranslate(MSG& msg) {
+    return hwnd_ && (msg.hwnd == hwnd_ || ::IsChild(hwnd_, msg.hwnd)) &&
+           ::IsDialogMessageW(hwnd_, &msg);
+}
+
+const FormWindow::Item* FormWindow::LabelAt(POINT point) const {
+    for (const Item& item : items_) {
+        if (item.def->kind == ControlKind::Label && ::PtInRect(&item.rect, point)) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                        LPARAM lParam) noexcept {
+    FormWindow* self = nullptr;
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        self = static_cast<FormWindow*>(create->lpCreateParams);
+        self->hwnd_ = hwnd;
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!self) {
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    const LRESULT result = self->HandleMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT paints everything, buffered
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd_ &&
+                OnSetCursor()) {
+                return TRUE;
+            }
+            break;
+        case WM_MOUSEMOVE: {
+            const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            const Item* label = LabelAt(point);
+            host_.OnMouseMove(*this, label ? std::optional(label->def->id) : std::nullopt, wParam,
+                              lParam);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+            OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_LBUTTONUP:
+            OnLButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == BN_CLICKED && lParam) {
+                for (const Item& item : items_) {
+                    if (item.hwnd == reinterpret_cast<HWND>(lParam)) {
+                        host_.OnClick(*this, item.def->id);
+                    }
+                }
+                return 0;
+            }
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = ::GetFocus();
+                if (focus && ::IsChild(hwnd_, focus)) {
+                    lastFocus_ = focus;
+                }
+            } else {
+                RestoreFocus();
+            }
+            return 0;
+        case WM_SIZE:
+            host_.OnResize(*this);
+            return 0;
+        case WM_TIMER:
+            host_.OnTimer(*this);
+            return 0;
+        case WM_CLOSE:
+            host_.OnClose(*this);
+            return 0;
+        case WM_DESTROY:
+            host_.OnDestroyed(*this);
+            return 0;
+        default:
+            break;
+    }
+    LRESULT result = 0;
+    if (host_.OnOtherMessage(*this, message, wParam, lParam, result)) {
+        return result;
+    }
+    return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+// Underlined labels are links: they get the hand.
+bool FormWindow::OnSetCursor() {
+    POINT point{};
+    ::GetCursorPos(&point);
+    ::ScreenToClient(hwnd_, &point);
+    const Item* label = LabelAt(point);
+    if (label && label->def->font && label->def->font->underline) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+        return true;
+    }
+    return false;
+}
+
+void FormWindow::OnLButtonDown(POINT point) {
+    if (const Item* label = LabelAt(point)) {
+        pressedLabel_ = label->def->id;
+        ::SetCapture(hwnd_);
+    }
+}
+
+// A label is clicked when the button goes down and up again over it.
+void FormWindow::OnLButtonUp(POINT point) {
+    if (!pressedLabel_) {
+        return;
+    }
+    const int pressed = *pressedLabel_;
+    pressedLabel_.reset();
+    ::ReleaseCapture();
+    const Item* label = LabelAt(point);
+    if (label && label->def->id == pressed) {
+        host_.OnClick(*this, pressed);
+    }
+}
+
+}  // namespace platform::win

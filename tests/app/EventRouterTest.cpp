@@ -1,0 +1,96 @@
+// Which handler each event of the window system raises.
+#include "app/EventRouter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Control.h"
+
+namespace {
+
+using app::Control;
+using app::ControlId;
+
+// Records the handlers raised, by name.
+class RecordingForm final : public app::FormEvents {
+  public:
+    std::vector<std::string> raised;
+    std::int16_t lastKey = 0;
+
+    void Form_Load() override { raised.push_back("Form_Load"); }
+    void Form_Unload() override { raised.push_back("Form_Unload"); }
+    void Form_Resize() override { raised.push_back("Form_Resize"); }
+    void Form_MouseMove(const platform::MouseMove&) override { raised.push_back("Form_MouseMove"); }
+    void Timer1_Timer() override { raised.push_back("Timer1_Timer"); }
+    void cmdSetKey_Click() override { raised.push_back("cmdSetKey_Click"); }
+    void Text1_KeyUp(std::int16_t& keyCode, int) override {
+        raised.push_back("Text1_KeyUp");
+        lastKey = keyCode;
+    }
+    void CbAuto_Click() override { raised.push_back("CbAuto_Click"); }
+    void cmdMini_Click() override { raised.push_back("cmdMini_Click"); }
+    void Command1_Click() override { raised.push_back("Command1_Click"); }
+    void LbQQ_Click() override { raised.push_back("LbQQ_Click"); }
+    void LbQQ_MouseMove(const platform::MouseMove&) override { raised.push_back("LbQQ_MouseMove"); }
+    void TaskbarCreated() override { raised.push_back("TaskbarCreated"); }
+};
+
+TEST(EventRouterTest, AClickRaisesThatControlsHandler) {
+    const struct {
+        Control control;
+        const char* handler;  // none: the control has no click
+    } cases[] = {
+        {Control::cmdSetKey, "cmdSetKey_Click"},
+        {Control::cmdMini, "cmdMini_Click"},
+        {Control::CbAuto, "CbAuto_Click"},
+        {Control::Command1, "Command1_Click"},
+        {Control::LbQQ, "LbQQ_Click"},
+        {Control::Text1, nullptr},
+        {Control::picIcon, nullptr},
+        {Control::LbHelp, nullptr},
+    };
+    for (const auto& c : cases) {
+        RecordingForm form;
+        app::EventRouter router(form);
+        router.Clicked(ControlId(c.control));
+        const std::vector<std::string> expected =
+            c.handler ? std::vector<std::string>{c.handler} : std::vector<std::string>{};
+        EXPECT_EQ(form.raised, expected) << static_cast<int>(c.control);
+    }
+}
+
+TEST(EventRouterTest, KeysReleasedInTheBoxAloneAreItsKeyUp) {
+    RecordingForm form;
+    app::EventRouter router(form);
+    router.KeyReleased(ControlId(Control::cmdSetKey), 65, 0);
+    EXPECT_TRUE(form.raised.empty());
+    router.KeyReleased(ControlId(Control::Text1), 116, 0);
+    EXPECT_EQ(form.raised, std::vector<std::string>{"Text1_KeyUp"});
+    EXPECT_EQ(form.lastKey, 116);
+}
+
+// Over the contact line its own handler; over any other label nothing (the
+// About window's labels are not the main window's); elsewhere the window's,
+// which also hears the tray icon's callbacks.
+TEST(EventRouterTest, PointerMovesGoToTheLineOrTheWindow) {
+    const struct {
+        std::optional<int> label;
+        std::vector<std::string> raised;
+    } cases[] = {
+        {ControlId(Control::LbQQ), {"LbQQ_MouseMove"}},
+        {std::nullopt, {"Form_MouseMove"}},
+        {ControlId(Control::LbHelp), {}},
+    };
+    for (const auto& c : cases) {
+        RecordingForm form;
+        app::EventRouter router(form);
+        platform::MouseMove move;
+        move.label = c.label;
+        router.MouseMoved(move);
+        EXPECT_EQ(form.raised, c.raised);
+    }
+}
+
+}  // namespace
