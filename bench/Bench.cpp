@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "app/Facts.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -57,6 +59,11 @@ struct Started {
     HWND hwnd = nullptr;
     double ms = 0;
 };
+
+// A window class named on the command line; "program" is the program's own.
+const wchar_t* ClassName(const wchar_t* argument) {
+    return std::wstring(argument) == L"program" ? app::facts::kMainWindowClass : argument;
+}
 
 Started Start(const std::wstring& exe, const wchar_t* className) {
     Started s;
@@ -121,7 +128,7 @@ int wmain(int argc, wchar_t** argv) {
         const int rounds = _wtoi(argv[2]);
         const int programs = (argc - 3) / 2;
         auto exe = [&](int p) { return argv[3 + 2 * p]; };
-        auto className = [&](int p) { return argv[4 + 2 * p]; };
+        auto className = [&](int p) { return ClassName(argv[4 + 2 * p]); };
         for (int p = 0; p < programs; ++p) {
             Started warmUp = Start(exe(p), className(p));  // not timed: first-start caches
             Stop(warmUp);
@@ -141,7 +148,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (mode == L"memory") {
-        Started s = Start(argv[2], argv[3]);
+        Started s = Start(argv[2], ClassName(argv[3]));
         ::Sleep(3000);
         // PagefileUsage is the private commit, as PrivateUsage (which Wine leaves 0).
         PROCESS_MEMORY_COUNTERS memory{};
@@ -153,8 +160,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (mode == L"reaction") {
-        ::DeleteFileW(L"C:\\TopConfig.ini");  // F8
-        Started program = Start(argv[2], L"Orvane.frmPos");
+        ::DeleteFileW(app::facts::kSettingsPathWide);  // F8
+        Started program = Start(argv[2], app::facts::kMainWindowClass);
         WNDCLASSW wc{};
         wc.lpfnWndProc = ::DefWindowProcW;
         wc.hInstance = ::GetModuleHandleW(nullptr);

@@ -7,7 +7,7 @@ namespace e2e {
 namespace {
 
 constexpr wchar_t kTargetClass[] = L"OrvaneE2ETarget";
-constexpr wchar_t kMainClass[] = L"Orvane.frmPos";
+constexpr const wchar_t* kMainClass = app::facts::kMainWindowClass;
 
 std::string Utf8(const std::wstring& w) {
     if (w.empty()) {
@@ -246,7 +246,7 @@ Program::~Program() {
 }
 
 void Program::Click(Id id) {
-    ::PostMessageW(main_, WM_COMMAND, MAKEWPARAM(static_cast<int>(id), BN_CLICKED),
+    ::PostMessageW(main_, WM_COMMAND, MAKEWPARAM(app::ControlId(id), BN_CLICKED),
                    reinterpret_cast<LPARAM>(Control(id)));
 }
 

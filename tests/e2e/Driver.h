@@ -9,6 +9,9 @@
 #include <type_traits>
 #include <vector>
 
+#include "app/Control.h"
+#include "app/Facts.h"
+
 namespace e2e {
 
 // A failed expectation ends the scenario.
@@ -51,7 +54,14 @@ std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className);
 // Files of the prefix, as bytes.
 std::string ReadFileBytes(const std::wstring& path);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
-constexpr const wchar_t* kConfigPath = L"C:\\TopConfig.ini";
+constexpr const wchar_t* kConfigPath = app::facts::kSettingsPathWide;
+
+// Times against the program's poll, so that changing its period is one line.
+constexpr int kPollMs = static_cast<int>(app::facts::kPollMilliseconds);
+// Long enough for the next poll to have come.
+constexpr int kNextPollMs = kPollMs + kPollMs / 4;
+// Spans three polls or more.
+constexpr int kThreePollsMs = 3 * kPollMs + kPollMs / 2;
 
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
@@ -59,8 +69,8 @@ void KeyUp(WORD vk);
 bool HoldKeyUntil(WORD vk, const std::function<bool()>& done, int timeoutMs = 2000);
 void HoldKeyFor(WORD vk, int ms);
 
-// The control ids the program gives its child windows.
-enum class Id : int { Text1 = 100, cmdSetKey, cmdMini, CbAuto, Command1 };
+// The program's controls, found by the child-window ids it gives them.
+using Id = app::Control;
 
 // The program under test, started afresh; closed (or killed) at the end.
 class Program {
@@ -75,7 +85,7 @@ class Program {
     HWND main() const { return main_; }
     DWORD pid() const { return pid_; }
     HANDLE process() const { return process_; }
-    HWND Control(Id id) const { return ::GetDlgItem(main_, static_cast<int>(id)); }
+    HWND Control(Id id) const { return ::GetDlgItem(main_, app::ControlId(id)); }
     void Click(Id id);  // as the button tells its window when clicked
     bool Running() const { return ::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
     // Closes the main window and waits for the process to end.

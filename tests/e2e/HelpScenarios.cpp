@@ -34,7 +34,7 @@ std::vector<std::string> BrowserStarts() {
 }
 
 HWND AboutWindow(const Program& program) {
-    const auto windows = TopLevelWindows(program.pid(), L"Orvane.frmAbout");
+    const auto windows = TopLevelWindows(program.pid(), app::facts::kAboutWindowClass);
     return windows.empty() ? nullptr : windows.front();
 }
 
@@ -95,7 +95,7 @@ void HelpShowsOneAboutWindowAndTheProductPage(const Paths& paths) {
     program.Click(Id::Command1);
     EXPECT_TRUE(WaitFor([] { return BrowserStarts().size() == 2; }));
     EXPECT_TRUE(AboutWindow(program) == about);
-    EXPECT_EQ(TopLevelWindows(program.pid(), L"Orvane.frmAbout").size(), std::size_t{1});
+    EXPECT_EQ(TopLevelWindows(program.pid(), app::facts::kAboutWindowClass).size(), std::size_t{1});
 
     // The main window stays usable while it is open.
     program.Click(Id::cmdSetKey);

@@ -45,7 +45,7 @@ void ChoosesAKeyThatIsLiveAtOnce(const Paths& paths) {
 
     // The new key works before it is confirmed, and F8 no longer does.
     TargetWindow target;
-    HoldKeyFor(VK_F8, 600);
+    HoldKeyFor(VK_F8, kThreePollsMs);
     EXPECT_TRUE(!target.Topmost());
     EXPECT_TRUE(HoldKeyUntil('A', [&] { return target.Topmost(); }));
 

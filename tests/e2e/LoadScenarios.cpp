@@ -152,13 +152,15 @@ void NothingLeaksUnderLoad(const Paths& paths) {
     Pause(300);
     const Resources before = CountResources(program);
 
-    // The hotkey held for a minute over a window of ours: about 300 toggles.
+    // The hotkey held for a minute over a window of ours: a toggle each poll.
+    constexpr int kHoldMs = 60000;
+    constexpr int kPolls = kHoldMs / kPollMs;
     TargetWindow target;
     int flips = 0;
     bool last = target.Topmost();
     KeyDown(VK_F8);
     const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < 60000) {
+    while (::GetTickCount() - start < static_cast<DWORD>(kHoldMs)) {
         KeyDown(VK_F8);  // a held key repeats
         Pause(30);
         if (target.Topmost() != last) {
@@ -167,8 +169,8 @@ void NothingLeaksUnderLoad(const Paths& paths) {
         }
     }
     KeyUp(VK_F8);
-    std::printf("toggles in 60 s: %d\n", flips);
-    EXPECT_TRUE(flips >= 200);
+    std::printf("toggles in %d s: %d of %d polls\n", kHoldMs / 1000, flips, kPolls);
+    EXPECT_TRUE(flips >= kPolls * 2 / 3);  // a loaded machine misses a few
 
     // Two hundred trips to the tray and back.
     for (int trip = 0; trip < 200; ++trip) {

@@ -51,7 +51,7 @@ void PinsAndUnpinsTheForegroundWindow(const Paths& paths) {
     EXPECT_TRUE(HoldKeyUntil(kF8, [&] { return target.Topmost(); }));
     EXPECT_TRUE(IsAbove(target.hwnd(), program.main()));
 
-    Pause(250);
+    Pause(kNextPollMs);
     target.BringToFront();
     EXPECT_TRUE(HoldKeyUntil(kF8, [&] { return !target.Topmost(); }));
     // Un-pinned, it went to the bottom: behind every other window.
@@ -62,7 +62,7 @@ void PinsAndUnpinsTheForegroundWindow(const Paths& paths) {
 
     // A key that isn't the hotkey does nothing.
     target.BringToFront();
-    HoldKeyFor('Q', 600);
+    HoldKeyFor('Q', kThreePollsMs);
     EXPECT_TRUE(!target.Topmost());
 }
 
@@ -71,7 +71,7 @@ void NeverPinsItself(const Paths& paths) {
     Program program(paths.program);
     ::SetForegroundWindow(program.main());
     EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == program.main(); }));
-    HoldKeyFor(kF8, 700);  // three ticks or more
+    HoldKeyFor(kF8, kThreePollsMs);
     EXPECT_TRUE(!Topmost(program.main()));
     // The same key over another window does pin it: the key was seen.
     TargetWindow target;
@@ -96,7 +96,7 @@ void SecondStartEndsAtOnce(const Paths& paths) {
     ::CloseHandle(second.hThread);
     EXPECT_EQ(code, 0UL);
     EXPECT_TRUE(first.Running());
-    EXPECT_EQ(TopLevelWindows(0, L"Orvane.frmPos").size(), std::size_t{1});
+    EXPECT_EQ(TopLevelWindows(0, app::facts::kMainWindowClass).size(), std::size_t{1});
     // The second start touched nothing: the running one's settings stand.
     EXPECT_EQ(ReadFileBytes(kConfigPath), stored);
 }
@@ -107,9 +107,9 @@ void StoredHotkeyIsShownAndUsed(const Paths& paths) {
     EXPECT_EQ(Text(program.Control(Id::Text1)), std::wstring(L"A"));
     TargetWindow target;
     EXPECT_TRUE(HoldKeyUntil('A', [&] { return target.Topmost(); }));
-    Pause(250);
+    Pause(kNextPollMs);
     target.BringToFront();
-    HoldKeyFor(kF8, 600);
+    HoldKeyFor(kF8, kThreePollsMs);
     EXPECT_TRUE(target.Topmost());  // F8 is no longer the hotkey
     program.Close();
     EXPECT_EQ(ReadFileBytes(kConfigPath), std::string(" 65 \r\n 0 \r\n"));
@@ -147,7 +147,7 @@ void EitherShiftKey(const Paths& paths) {
     SendRightShift(true);
     EXPECT_TRUE(rightKeyDown);  // it was the right key that was held
     EXPECT_TRUE(pinned);
-    Pause(250);
+    Pause(kNextPollMs);
     target.BringToFront();
     EXPECT_TRUE(HoldKeyUntil(VK_LSHIFT, [&] { return !target.Topmost(); }));
 }

@@ -52,7 +52,7 @@ void ReleaseEndToEnd(const Paths& paths) {
 
     TargetWindow target;
     EXPECT_TRUE(HoldKeyOver(target, VK_F8, [&] { return target.Topmost(); }));
-    Pause(250);
+    Pause(kNextPollMs);
     target.BringToFront();
     EXPECT_TRUE(HoldKeyOver(target, VK_F8, [&] { return !target.Topmost(); }));
 

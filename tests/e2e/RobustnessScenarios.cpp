@@ -159,7 +159,7 @@ void WindowThatRefusesToBePinned(const Paths& paths) {
     ::ShowWindow(stubborn, SW_SHOWNORMAL);
     ::SetForegroundWindow(stubborn);
     EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == stubborn; }));
-    HoldKeyFor(VK_F8, 700);
+    HoldKeyFor(VK_F8, kThreePollsMs);
     EXPECT_TRUE(!Topmost(stubborn));
     EXPECT_TRUE(program.Running());
     EXPECT_EQ(VisibleWindowsOf(program), std::size_t{1});
@@ -182,7 +182,7 @@ void ForegroundWindowsThatVanish(const Paths& paths) {
         ::SetForegroundWindow(gone);
         // Held (repeating) across the window's end, at a different point of
         // the poll each round.
-        const DWORD destroyAt = ::GetTickCount() + 17 * (round % 12);
+        const DWORD destroyAt = ::GetTickCount() + static_cast<DWORD>(kPollMs * (round % 12) / 12);
         while (::GetTickCount() < destroyAt) {
             KeyDown(VK_F8);
             Pause(15);
@@ -232,7 +232,7 @@ void WindowsDestroyedByTheToggle(const Paths& paths) {
         ::SetPropW(hwnd, L"armed", reinterpret_cast<HANDLE>(1));
         EXPECT_TRUE(HoldKeyUntil(
             VK_F8, [&] { return !::IsWindow(hwnd); }, 3000));
-        Pause(450);  // two more polls
+        Pause(kPollMs + kNextPollMs);  // two more polls
         EXPECT_TRUE(program.Running());
         EXPECT_EQ(VisibleWindowsOf(program), std::size_t{1});
     }
@@ -258,7 +258,7 @@ void NoForegroundWindow(const Paths& paths) {
     ::ShowWindow(trayWindow, SW_HIDE);
     ::DestroyWindow(last);
     EXPECT_TRUE(WaitFor([] { return ::GetForegroundWindow() == nullptr; }));
-    HoldKeyFor(VK_F8, 700);  // three or four polls with nothing in front
+    HoldKeyFor(VK_F8, kThreePollsMs);  // with nothing in front
     EXPECT_TRUE(::GetForegroundWindow() == nullptr);
 
     HWND minimised =
@@ -269,7 +269,7 @@ void NoForegroundWindow(const Paths& paths) {
     ::ShowWindow(minimised, SW_MINIMIZE);
     ::SetForegroundWindow(::GetDesktopWindow());
     EXPECT_TRUE(WaitFor([] { return ::GetForegroundWindow() == ::GetDesktopWindow(); }));
-    HoldKeyFor(VK_F8, 700);
+    HoldKeyFor(VK_F8, kThreePollsMs);
     EXPECT_TRUE(!Topmost(::GetDesktopWindow()));
     ::DestroyWindow(minimised);
     ::ShowWindow(trayWindow, SW_SHOWNA);
