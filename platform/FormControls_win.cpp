@@ -8,18 +8,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Dpi_win.h"
+#include "platform/FormLayout.h"
 #include "platform/FormWindow_win.h"
 #include "platform/Text_win.h"
 
 namespace platform::win {
-namespace {
-
-constexpr int kTenthsPerInch = kPointsPerInch * 10;
-
-}  // namespace
-
 UniqueFont FormWindow::CreateFormFont(const FontSpec& font) const {
-    return UniqueFont(::CreateFontW(-::MulDiv(font.tenthsOfPoint, dpi_, kTenthsPerInch), 0, 0, 0,
+    return UniqueFont(::CreateFontW(FontHeight(font, dpi_), 0, 0, 0,
                                     font.weight, FALSE, font.underline, FALSE, kCharsetGb2312,
                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                     DEFAULT_PITCH | FF_DONTCARE, Widen(font.face).c_str()));
@@ -93,28 +89,33 @@ void FormWindow::CreateControls() {
     }
 }
 
-RECT FormWindow::PixelRect(const TwipsRect& t) const {
-    const int left = TwipsToPixels(t.left, dpi_);
-    const int top = TwipsToPixels(t.top, dpi_);
-    return RECT{left, top, left + TwipsToPixels(t.width, dpi_),
-                top + TwipsToPixels(t.height, dpi_)};
-}
-
 void FormWindow::Layout() {
-    for (Item& item : items_) {
-        item.rect = PixelRect(item.def->rect);
-        if (item.def->kind == ControlKind::PictureBox) {
-            // Sized to its picture: the icon at its design size, scaled.
-            const int side = ::MulDiv(::GetSystemMetrics(SM_CXICON), dpi_, kDesignDpi);
-            item.rect.right = item.rect.left + side;
-            item.rect.bottom = item.rect.top + side;
-        }
+    const FormLayout layout = LayoutAt(def_, dpi_, SystemMetricForDpi(SM_CXICON, dpi_));
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        Item& item = items_[i];
+        const PixelRect& r = layout.controls[i].rect;
+        item.rect = RECT{r.left, r.top, r.right, r.bottom};
         if (item.def->autoSize) {
             SizeLabel(item);
         }
         if (item.hwnd) {
             ::MoveWindow(item.hwnd, item.rect.left, item.rect.top, item.rect.right - item.rect.left,
                          item.rect.bottom - item.rect.top, FALSE);
+        }
+    }
+}
+
+// Made anew at the window's DPI and handed to the controls before the old
+// ones go.
+void FormWindow::RecreateFonts() {
+    std::vector<std::pair<FontSpec, UniqueFont>> old = std::move(fonts_);
+    const UniqueFont oldDefault = std::move(defaultFont_);
+    fonts_.clear();
+    defaultFont_ = CreateFormFont(kDefaultFormFont);
+    for (Item& item : items_) {
+        item.font = FontFor(item.def->font);
+        if (item.hwnd) {
+            ::SendMessageW(item.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(item.font), FALSE);
         }
     }
 }

@@ -37,6 +37,9 @@ struct FontSpec {
     bool underline = false;
 };
 
+// Controls that name no font get the form's default: 宋体 9 pt.
+constexpr FontSpec kDefaultFormFont{"宋体", 90, kWeightNormal, false};
+
 // The system's window-text colour rather than a fixed one.
 constexpr std::uint32_t kWindowTextColour = 0x80000008;
 

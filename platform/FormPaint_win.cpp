@@ -74,7 +74,7 @@ void FormWindow::Paint(HDC dc, const RECT& client) {
     // A picture box is a window of its own: it stands above the labels.
     for (const Item& item : items_) {
         if (item.def->kind == ControlKind::PictureBox) {
-            ::DrawIconEx(dc, item.rect.left, item.rect.top, bigIcon_,
+            ::DrawIconEx(dc, item.rect.left, item.rect.top, bigIcon_.get(),
                          item.rect.right - item.rect.left, item.rect.bottom - item.rect.top, 0,
                          nullptr, DI_NORMAL);
         }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Dpi_win.h"
 #include "platform/Text_win.h"
 
 namespace platform::win {
@@ -19,11 +20,6 @@ constexpr DWORD StyleOf(Border border) {
 }
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-int ScreenDpi() {
-    const WindowDC screen(nullptr);
-    const int dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
-    return dpi > 0 ? dpi : kDesignDpi;
-}
 
 }  // namespace
 
@@ -44,8 +40,8 @@ int CurrentShiftMask() {
     return mask;
 }
 
-FormWindow::FormWindow(const FormDef& def, FormHost& host, HICON bigIcon, HICON smallIcon)
-    : def_(def), host_(host), bigIcon_(bigIcon), smallIcon_(smallIcon), dpi_(ScreenDpi()) {
+FormWindow::FormWindow(const FormDef& def, FormHost& host, int iconResource)
+    : def_(def), host_(host), iconResource_(iconResource), dpi_(SystemDpi()) {
     if (def_.backColour) {
         backBrush_.reset(::CreateSolidBrush(*def_.backColour));
     }
@@ -68,22 +64,34 @@ void FormWindow::Create() {
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &FormWindow::WindowProc;
     wc.hInstance = instance;
-    wc.hIcon = bigIcon_;
-    wc.hIconSm = smallIcon_;
+    // Shared icons for the class; each window sets its own at its DPI.
+    wc.hIcon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(iconResource_), IMAGE_ICON,
+                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = def_.className;
     ::RegisterClassExW(&wc);  // fails harmlessly when the class exists already
 
+    // Laid out at the system's DPI first; a window that lands on a monitor of
+    // another DPI lays itself out again at once.
     const DWORD style = StyleOf(def_.border);
-    RECT frame{0, 0, TwipsToPixels(def_.clientWidth, dpi_), TwipsToPixels(def_.clientHeight, dpi_)};
-    ::AdjustWindowRectEx(&frame, style, FALSE, kExStyle);
+    const RECT frame = WindowRectForClient(TwipsToPixels(def_.clientWidth, dpi_),
+                                           TwipsToPixels(def_.clientHeight, dpi_), style, kExStyle,
+                                           dpi_);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
 
-    // The stored position if there is one, else the middle of the screen;
-    // either way the whole window stays on the work area.
+    // The stored position if there is one, on the work area of the monitor
+    // it lands on; else the middle of the primary monitor's work area.
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    if (def_.left && def_.top) {
+        const POINT stored{TwipsToPixels(*def_.left, dpi_), TwipsToPixels(*def_.top, dpi_)};
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        if (::GetMonitorInfoW(::MonitorFromPoint(stored, MONITOR_DEFAULTTONEAREST), &monitor)) {
+            work = monitor.rcWork;
+        }
+    }
     int x = def_.left ? TwipsToPixels(*def_.left, dpi_) : (work.left + work.right - width) / 2;
     int y = def_.top ? TwipsToPixels(*def_.top, dpi_) : (work.top + work.bottom - height) / 2;
     x = std::max(static_cast<int>(work.left), std::min(x, static_cast<int>(work.right) - width));
@@ -94,11 +102,46 @@ void FormWindow::Create() {
     if (!hwnd_) {
         return;
     }
-    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-    ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-    defaultFont_ = CreateFormFont(kDefaultFont);
+    LoadIcons();
+    defaultFont_ = CreateFormFont(kDefaultFormFont);
     CreateControls();
     Layout();
+    if (const int dpi = WindowDpi(hwnd_); dpi != dpi_) {
+        ApplyDpi(dpi, nullptr);
+    }
+}
+
+// At a new DPI the window lays itself out again from its twips: fonts made
+// anew at their size, controls moved and sized, the icons at the sizes this
+// DPI asks for.  Then it takes the rectangle Windows suggests, or keeps its
+// place when there is none.
+void FormWindow::ApplyDpi(int dpi, const RECT* suggested) {
+    dpi_ = dpi;
+    LoadIcons();
+    RecreateFonts();
+    Layout();
+    if (suggested) {
+        ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                       suggested->right - suggested->left, suggested->bottom - suggested->top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        const RECT frame = WindowRectForClient(TwipsToPixels(def_.clientWidth, dpi_),
+                                               TwipsToPixels(def_.clientHeight, dpi_),
+                                               StyleOf(def_.border), kExStyle, dpi_);
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// The new icons are in place before the old ones go.
+void FormWindow::LoadIcons() {
+    UniqueIcon big = LoadIconSized(iconResource_, SystemMetricForDpi(SM_CXICON, dpi_));
+    UniqueIcon small = LoadIconSized(iconResource_, SystemMetricForDpi(SM_CXSMICON, dpi_));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(small);
 }
 
 void FormWindow::FocusFirstControl() {
@@ -201,6 +244,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SIZE:
             host_.OnResize(*this);
+            return 0;
+        case kWmDpiChanged:
+            ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_TIMER:
             host_.OnTimer(*this);

@@ -48,7 +48,8 @@ class FormHost {
 
 class FormWindow {
   public:
-    FormWindow(const FormDef& def, FormHost& host, HICON bigIcon, HICON smallIcon);
+    // iconResource: the window's icon, loaded at the sizes its DPI asks for.
+    FormWindow(const FormDef& def, FormHost& host, int iconResource);
     ~FormWindow();
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -71,8 +72,7 @@ class FormWindow {
 
   private:
     static constexpr UINT_PTR kTextBoxSubclassId = 1;
-    // Controls that name no font get the form's default: 宋体 9 pt.
-    static constexpr FontSpec kDefaultFont{"宋体", 90, kWeightNormal, false};
+    static constexpr UINT kWmDpiChanged = 0x02E0;  // WM_DPICHANGED, Windows 8.1 on
 
     struct Item {
         const ControlDef* def = nullptr;
@@ -92,12 +92,14 @@ class FormWindow {
     LRESULT HandleTextBoxMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     void Create();
+    void ApplyDpi(int dpi, const RECT* suggested);
+    void LoadIcons();
     void CreateControls();
+    void RecreateFonts();
     UniqueFont CreateFormFont(const FontSpec& font) const;
     HFONT FontFor(const std::optional<FontSpec>& font);
     void Layout();
     void SizeLabel(Item& item);
-    RECT PixelRect(const TwipsRect& twips) const;
     const Item* Find(int control) const;
     Item* Find(int control);
     const Item* LabelAt(POINT point) const;
@@ -114,8 +116,9 @@ class FormWindow {
 
     const FormDef& def_;
     FormHost& host_;
-    HICON bigIcon_;
-    HICON smallIcon_;
+    int iconResource_;
+    UniqueIcon bigIcon_;
+    UniqueIcon smallIcon_;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
     std::vector<Item> items_;

@@ -93,6 +93,14 @@ using UniqueFont = Unique<FontTraits>;
 using UniqueBrush = Unique<BrushTraits>;
 using UniqueIcon = Unique<IconTraits>;
 
+// The program's icon resource at a size, drawn for that size where the
+// resource has it (16 and 32), scaled from the nearest otherwise.
+inline UniqueIcon LoadIconSized(int resource, int side) {
+    return UniqueIcon(
+        static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
+                                        IMAGE_ICON, side, side, LR_DEFAULTCOLOR)));
+}
+
 // An entry point of a library loaded at run time; null when the library or
 // the entry is missing.
 template <class Fn>

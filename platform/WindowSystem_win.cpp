@@ -9,12 +9,6 @@ namespace platform::win {
 namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
-UniqueIcon LoadIconSized(int resource, int side) {
-    return UniqueIcon(
-        static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
-                                        IMAGE_ICON, side, side, LR_DEFAULTCOLOR)));
-}
-
 // The start command's window state.  Minimised is honoured: the resize event
 // sends the window to the tray.  This window has a fixed size and no maximise
 // box, so a shortcut set to "run maximised" shows it normal.  The first
@@ -33,7 +27,6 @@ Win32WindowSystem::Win32WindowSystem(const ProgramDefinition& program)
     : program_(program),
       instanceMutex_(::CreateMutexW(nullptr, FALSE, program.mutexName)),
       previousInstance_(::GetLastError() == ERROR_ALREADY_EXISTS),
-      bigIcon_(LoadIconSized(program.iconResource, ::GetSystemMetrics(SM_CXICON))),
       smallIcon_(LoadIconSized(program.iconResource, ::GetSystemMetrics(SM_CXSMICON))),
       taskbarCreatedMessage_(::RegisterWindowMessageW(L"TaskbarCreated")) {}
 
@@ -45,7 +38,7 @@ Win32WindowSystem::~Win32WindowSystem() {
 
 int Win32WindowSystem::Run(WindowEvents& events, int showCommand) {
     main_ =
-        std::make_unique<FormWindow>(program_.mainForm, Host(), bigIcon_.get(), smallIcon_.get());
+        std::make_unique<FormWindow>(program_.mainForm, Host(), program_.iconResource);
     if (!MainHwnd()) {
         return 1;
     }
@@ -206,7 +199,7 @@ bool Win32WindowSystem::IsAboutLoaded() {
 
 void Win32WindowSystem::LoadAbout() {
     about_ =
-        std::make_unique<FormWindow>(program_.aboutForm, Host(), bigIcon_.get(), smallIcon_.get());
+        std::make_unique<FormWindow>(program_.aboutForm, Host(), program_.iconResource);
 }
 
 void Win32WindowSystem::ShowAbout() {

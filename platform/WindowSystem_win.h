@@ -113,7 +113,7 @@ class Win32WindowSystem final : public app::Platform, private FormHost {
     const ProgramDefinition& program_;
     UniqueHandle instanceMutex_;
     bool previousInstance_ = false;
-    UniqueIcon bigIcon_;
+    // The tray's icon (and so its id): the system's small size, fixed.
     UniqueIcon smallIcon_;
     UINT taskbarCreatedMessage_ = 0;
     UniqueLibrary shell32_;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Re-makes the README's pictures in docs/: the main window, the contact line
-# under the pointer, the About window and the tray, under Wine on a virtual
-# display.  A stand-in browser keeps the help button from starting a real one.
+# Re-makes the pictures in docs/ (the README's and the user guide's): the main
+# window, the contact line under the pointer, the About window, the tray, and
+# a pinned window in front of the active one, under Wine on a virtual display.  A stand-in browser keeps the help button from starting a real one.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 
@@ -53,3 +53,48 @@ tray=$(window "Wine System Tray")
 sleep 0.5
 /usr/bin/import -window root -crop 200x60+0+0 +repage "$docs/tray.png"
 echo "saved $docs/tray.png"
+
+# A pinned window stays in front of the active one: Wine's notepad pinned
+# with the hotkey (the program is in the tray now), then Wine's wordpad
+# clicked into over it.
+orvane_wine notepad >/dev/null 2>&1 &
+pad=$(window "无标题 - 记事本")
+xdotool windowsize "$pad" 420 260 windowmove "$pad" 60 60
+xdotool mousemove --window "$pad" 200 120 click 1
+sleep 0.5
+# Hold F8 until the window manager says the window is above the others.
+xdotool keydown F8
+for _ in $(seq 40); do
+  xprop -id "$pad" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && break
+  sleep 0.05
+done
+xdotool keyup F8
+orvane_wine wordpad >/dev/null 2>&1 &
+word=$(window "文档 - 写字板")
+xdotool windowsize "$word" 520 320 windowmove "$word" 300 150
+xdotool mousemove --window "$word" 400 200 click 1
+xdotool mousemove 1010 750
+sleep 1
+/usr/bin/import -window root -crop 780x500+40+40 +repage "$docs/pinned.png"
+echo "saved $docs/pinned.png"
+
+# The main window and the About window at 144 dpi (150 %), in a prefix of
+# their own: Wine reads the DPI once per session.
+"$WINESERVER" -k >/dev/null 2>&1 || true
+hidpi="$ORVANE_OUT/shots-prefix-144dpi-$ORVANE_ARCH"
+rm -rf "$hidpi"
+cp -a "$WINEPREFIX" "$hidpi"
+export WINEPREFIX=$hidpi
+rm -f "$WINEPREFIX/drive_c/TopConfig.ini"
+orvane_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+"$WINESERVER" -w
+xdotool mousemove 1010 750
+orvane_wine "$exe" >/dev/null 2>&1 &
+main=$(window "Orvane窗口置顶工具 V2.0")
+shot "$main" "$docs/main-window-144dpi.png"
+X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
+Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
+xdotool mousemove $((X + 400)) $((Y + 30)) click 1   # 帮助
+about=$(window "关于Orvane窗口置顶工具")
+xdotool mousemove 1010 750
+shot "$about" "$docs/about-144dpi.png"

@@ -1,0 +1,51 @@
+#include "platform/Dpi_win.h"
+
+#include "platform/FormWindow_win.h"
+
+namespace platform::win {
+namespace {
+
+template <class Fn>
+Fn User32Entry(const char* name) {
+    // user32 is loaded by the program itself, so it needs no owner here.
+    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(user32, name)))
+                  : nullptr;
+}
+
+}  // namespace
+
+int SystemDpi() {
+    const WindowDC screen(nullptr);
+    const int dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
+    return dpi > 0 ? dpi : kDesignDpi;
+}
+
+int WindowDpi(HWND hwnd) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    const auto getDpi = User32Entry<GetDpiForWindowFn>("GetDpiForWindow");
+    const UINT dpi = getDpi ? getDpi(hwnd) : 0;
+    return dpi > 0 ? static_cast<int>(dpi) : SystemDpi();
+}
+
+int SystemMetricForDpi(int index, int dpi) {
+    using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+    const auto forDpi = User32Entry<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+    if (forDpi) {
+        return forDpi(index, static_cast<UINT>(dpi));
+    }
+    return ::MulDiv(::GetSystemMetrics(index), dpi, SystemDpi());
+}
+
+RECT WindowRectForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) {
+    using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    const auto adjustForDpi = User32Entry<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+    RECT rect{0, 0, clientWidth, clientHeight};
+    if (!adjustForDpi || !adjustForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
+        rect = RECT{0, 0, clientWidth, clientHeight};
+        ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+    }
+    return rect;
+}
+
+}  // namespace platform::win
