@@ -15,9 +15,9 @@
 
 namespace platform::win {
 UniqueFont FormWindow::CreateFormFont(const FontSpec& font) const {
-    return UniqueFont(::CreateFontW(FontHeight(font, dpi_), 0, 0, 0,
-                                    font.weight, FALSE, font.underline, FALSE, kCharsetGb2312,
-                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    return UniqueFont(::CreateFontW(FontHeight(font, dpi_), 0, 0, 0, font.weight, FALSE,
+                                    font.underline, FALSE, kCharsetGb2312, OUT_DEFAULT_PRECIS,
+                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                     DEFAULT_PITCH | FF_DONTCARE, Widen(font.face).c_str()));
 }
 

@@ -20,7 +20,6 @@ constexpr DWORD StyleOf(Border border) {
 }
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-
 }  // namespace
 
 int CurrentShiftMask() {
@@ -65,8 +64,8 @@ void FormWindow::Create() {
     wc.lpfnWndProc = &FormWindow::WindowProc;
     wc.hInstance = instance;
     // Shared icons for the class; each window sets its own at its DPI.
-    wc.hIcon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(iconResource_), IMAGE_ICON,
-                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    wc.hIcon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(iconResource_),
+                                               IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = def_.className;
     ::RegisterClassExW(&wc);  // fails harmlessly when the class exists already
@@ -74,9 +73,9 @@ void FormWindow::Create() {
     // Laid out at the system's DPI first; a window that lands on a monitor of
     // another DPI lays itself out again at once.
     const DWORD style = StyleOf(def_.border);
-    const RECT frame = WindowRectForClient(TwipsToPixels(def_.clientWidth, dpi_),
-                                           TwipsToPixels(def_.clientHeight, dpi_), style, kExStyle,
-                                           dpi_);
+    const RECT frame =
+        WindowRectForClient(TwipsToPixels(def_.clientWidth, dpi_),
+                            TwipsToPixels(def_.clientHeight, dpi_), style, kExStyle, dpi_);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
 

@@ -37,8 +37,7 @@ Win32WindowSystem::~Win32WindowSystem() {
 }
 
 int Win32WindowSystem::Run(WindowEvents& events, int showCommand) {
-    main_ =
-        std::make_unique<FormWindow>(program_.mainForm, Host(), program_.iconResource);
+    main_ = std::make_unique<FormWindow>(program_.mainForm, Host(), program_.iconResource);
     if (!MainHwnd()) {
         return 1;
     }
@@ -198,8 +197,7 @@ bool Win32WindowSystem::IsAboutLoaded() {
 }
 
 void Win32WindowSystem::LoadAbout() {
-    about_ =
-        std::make_unique<FormWindow>(program_.aboutForm, Host(), program_.iconResource);
+    about_ = std::make_unique<FormWindow>(program_.aboutForm, Host(), program_.iconResource);
 }
 
 void Win32WindowSystem::ShowAbout() {

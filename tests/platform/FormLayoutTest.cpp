@@ -26,12 +26,12 @@ TEST(FormLayoutTest, BothWindowsAtEveryDpi) {
         int dpi;
         int iconSide;  // SM_CXICON at that DPI
         int mainWidth, mainHeight;
-        PixelRect setKey;     // cmdSetKey: 180, 135, 1515 x 375 twips
-        int buttonFont;       // 宋体 12 pt
-        int checkBoxFont;     // the form's default, 9 pt
+        PixelRect setKey;  // cmdSetKey: 180, 135, 1515 x 375 twips
+        int buttonFont;    // 宋体 12 pt
+        int checkBoxFont;  // the form's default, 9 pt
         int aboutWidth, aboutHeight;
-        PixelRect picture;    // picIcon: at 6975, 180, its picture's size
-        int titleFont;        // 隶书 15 pt
+        PixelRect picture;  // picIcon: at 6975, 180, its picture's size
+        int titleFont;      // 隶书 15 pt
     } cases[] = {
         {96, 32, 306, 89, {12, 9, 113, 34}, -16, -12, 531, 199, {465, 12, 497, 44}, -20},
         {120, 40, 383, 111, {15, 11, 141, 42}, -20, -15, 664, 249, {581, 15, 621, 55}, -25},
