@@ -54,11 +54,12 @@ sleep 0.5
 /usr/bin/import -window root -crop 200x60+0+0 +repage "$docs/tray.png"
 echo "saved $docs/tray.png"
 
-# A pinned window stays in front of the active one: Wine's notepad pinned
-# with the hotkey (the program is in the tray now), then Wine's wordpad
+# A pinned window stays in front of the active one: one of Wine's notepads
+# pinned with the hotkey (the program is in the tray now), then a second one
 # clicked into over it.
+notepad="\\(未命名\\) - 记事本"  # a pattern: the parentheses are literal
 orvane_wine notepad >/dev/null 2>&1 &
-pad=$(window "无标题 - 记事本")
+pad=$(window "$notepad")
 xdotool windowsize "$pad" 420 260 windowmove "$pad" 60 60
 xdotool mousemove --window "$pad" 200 120 click 1
 sleep 0.5
@@ -69,10 +70,18 @@ for _ in $(seq 40); do
   sleep 0.05
 done
 xdotool keyup F8
-orvane_wine wordpad >/dev/null 2>&1 &
-word=$(window "文档 - 写字板")
-xdotool windowsize "$word" 520 320 windowmove "$word" 300 150
-xdotool mousemove --window "$word" 400 200 click 1
+xprop -id "$pad" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+  { echo "screenshots: the notepad was not pinned" >&2; exit 1; }
+orvane_wine notepad >/dev/null 2>&1 &
+other=""
+for _ in $(seq 100); do
+  other=$(xdotool search --onlyvisible --name "^$notepad\$" 2>/dev/null | grep -vx "$pad" | head -1) &&
+    [ -n "$other" ] && break
+  sleep 0.1
+done
+xdotool windowsize "$other" 520 320 windowmove "$other" 300 150
+xdotool mousemove --window "$other" 400 200 click 1
+xdotool type --window "$other" "the active window"
 xdotool mousemove 1010 750
 sleep 1
 /usr/bin/import -window root -crop 780x500+40+40 +repage "$docs/pinned.png"
