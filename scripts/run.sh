@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 
-orvane_build_for_wine
+orvane_build_for_wine orvane  # the program alone: the tests and the bench can wait
 exe=$ORVANE_PROGRAM
 echo "The program: $ORVANE_OUT/win32/$ORVANE_EXE_NAME"
 

@@ -112,25 +112,28 @@ orvane_stop_display() {
   return 0
 }
 
-# Configures and builds the Windows program for an arch into $ORVANE_OUT/$1.
+# Configures and builds the Windows program for an arch into $ORVANE_OUT/$1:
+# everything (the end-to-end driver, the bench), or only target $2.
 orvane_build_windows() {
-  local arch=$1
+  local arch=$1 target=${2:-all}
   cmake -S "$ORVANE_ROOT" -B "$ORVANE_OUT/$arch" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DCMAKE_TOOLCHAIN_FILE="$(orvane_toolchain "$arch")" \
     -DORVANE_PRODUCT_EXE="$ORVANE_OUT/win32/$ORVANE_EXE_NAME" >/dev/null
-  cmake --build "$ORVANE_OUT/$arch"
+  cmake --build "$ORVANE_OUT/$arch" --target "$target"
 }
 
 # Installs what is missing, builds the 32-bit program, picks the Wine loader
-# and, where only wine64 can run, builds the 64-bit program too.  Sets
-# ORVANE_PROGRAM to the .exe that Wine will run.
+# and, where only wine64 can run, builds the 64-bit program too: everything,
+# or only target $1 (run.sh wants the program alone).  Sets ORVANE_PROGRAM to
+# the .exe that Wine will run.
 orvane_build_for_wine() {
+  local target=${1:-all}
   "$ORVANE_ROOT/scripts/install-deps.sh"
-  orvane_build_windows win32
+  orvane_build_windows win32 "$target"
   orvane_pick_wine
   if [ "$ORVANE_ARCH" != win32 ]; then
     echo "(32-bit code runs $ORVANE_I386 here: Wine runs the 64-bit build of the same sources under wine64)"
-    orvane_build_windows win64
+    orvane_build_windows win64 "$target"
   fi
   ORVANE_PROGRAM="$ORVANE_OUT/$ORVANE_ARCH/$ORVANE_EXE_NAME"
 }
