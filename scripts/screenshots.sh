@@ -25,6 +25,10 @@ window() {  # the X window of a caption, once it is mapped
   done
   echo "$id"
 }
+origin() {  # window id: sets X and Y, its client area's top left on the screen
+  X=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print $4}')
+  Y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ {print $4}')
+}
 shot() {  # window id, file: the window with its frame
   [ -n "$1" ] || { echo "screenshots: window not found for $2" >&2; exit 1; }
   sleep 0.6
@@ -37,8 +41,7 @@ orvane_wine "$exe" >/dev/null 2>&1 &
 main=$(window "Orvane窗口置顶工具 V2.0")
 shot "$main" "$docs/main-window.png"
 
-X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
-Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
+origin "$main"
 xdotool mousemove $((X + 40)) $((Y + 48))
 shot "$main" "$docs/main-window-link.png"
 xdotool mousemove $((X + 280)) $((Y + 20)) click 1   # 帮助
@@ -101,8 +104,7 @@ xdotool mousemove 1010 750
 orvane_wine "$exe" >/dev/null 2>&1 &
 main=$(window "Orvane窗口置顶工具 V2.0")
 shot "$main" "$docs/main-window-144dpi.png"
-X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
-Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
+origin "$main"
 xdotool mousemove $((X + 400)) $((Y + 30)) click 1   # 帮助
 about=$(window "关于Orvane窗口置顶工具")
 xdotool mousemove 1010 750

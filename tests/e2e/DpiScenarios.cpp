@@ -51,13 +51,7 @@ void ScalesWithTheDisplay(const Paths& paths) {
     EXPECT_TRUE(
         WaitFor([&] { return ::IsWindowVisible(program.main()) && !::IsIconic(program.main()); }));
 
-    program.Click(Id::Command1);
-    HWND about = nullptr;
-    EXPECT_TRUE(WaitFor([&] {
-        const auto windows = TopLevelWindows(program.pid(), app::facts::kAboutWindowClass);
-        about = windows.empty() ? nullptr : windows.front();
-        return about && ::IsWindowVisible(about);
-    }));
+    const HWND about = OpenAbout(program);
     EXPECT_EQ(ClientSize(about).cx, 664L);  // 7965 x 2985 twips
     EXPECT_EQ(ClientSize(about).cy, 249L);
 }
@@ -163,13 +157,7 @@ void FollowsTheMonitorsDpi(const Paths& paths) {
     EXPECT_TRUE(Near(ClientSize(program.main()), SIZE{306, 89}));
     EXPECT_TRUE(Near(WindowSize(tray), SIZE{53, 25}));
 
-    program.Click(Id::Command1);
-    HWND about = nullptr;
-    EXPECT_TRUE(WaitFor([&] {
-        const auto windows = TopLevelWindows(program.pid(), app::facts::kAboutWindowClass);
-        about = windows.empty() ? nullptr : windows.front();
-        return about && ::IsWindowVisible(about);
-    }));
+    const HWND about = OpenAbout(program);
     EXPECT_TRUE(Near(ClientSize(about), SIZE{531, 199}));
     SendDpiChanged(program, about, 144, SIZE{797, 299});
     EXPECT_TRUE(Near(ClientSize(about), SIZE{797, 299}));

@@ -309,6 +309,19 @@ std::vector<HWND> TrayIcons() {
     return icons;
 }
 
+HWND AboutWindow(const Program& program) {
+    const auto windows = TopLevelWindows(program.pid(), app::facts::kAboutWindowClass);
+    return windows.empty() ? nullptr : windows.front();
+}
+
+HWND OpenAbout(Program& program) {
+    program.Click(Id::Command1);
+    HWND about = nullptr;
+    EXPECT_TRUE(
+        WaitFor([&] { return (about = AboutWindow(program)) && ::IsWindowVisible(about); }));
+    return about;
+}
+
 bool InTray(const Program& program) {
     return !::IsWindowVisible(program.main()) && ::IsIconic(program.main()) &&
            TrayIcons().size() == 1;

@@ -117,6 +117,10 @@ bool IsAbove(HWND a, HWND b);
 
 // The tray icons Wine shows in its own tray window when there is no X tray.
 std::vector<HWND> TrayIcons();
+// The program's About window, if it has one; clicks 帮助 and waits for it.
+HWND AboutWindow(const Program& program);
+HWND OpenAbout(Program& program);
+
 // Hidden behind its one tray icon; shown and normal.
 bool InTray(const Program& program);
 bool Shown(const Program& program);

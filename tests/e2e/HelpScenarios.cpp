@@ -33,11 +33,6 @@ std::vector<std::string> BrowserStarts() {
     return lines;
 }
 
-HWND AboutWindow(const Program& program) {
-    const auto windows = TopLevelWindows(program.pid(), app::facts::kAboutWindowClass);
-    return windows.empty() ? nullptr : windows.front();
-}
-
 COLORREF ScreenPixel(HWND window, POINT client) {
     ::ClientToScreen(window, &client);
     HDC screen = ::GetDC(nullptr);
@@ -62,15 +57,6 @@ std::pair<int, int> LinkColours(const Program& program) {
     }
     ::ReleaseDC(nullptr, screen);
     return {red, blue};
-}
-
-// Clicks 帮助 and waits for the About window to be shown.
-HWND OpenAbout(Program& program) {
-    program.Click(Id::Command1);
-    HWND about = nullptr;
-    EXPECT_TRUE(
-        WaitFor([&] { return (about = AboutWindow(program)) && ::IsWindowVisible(about); }));
-    return about;
 }
 
 void HelpShowsOneAboutWindowAndTheProductPage(const Paths& paths) {
