@@ -87,28 +87,54 @@ orvane_display() {
   if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != virtual ]; then
     return 0
   fi
-  local n=90
+  local n=90 i try
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
   Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   ORVANE_XVFB_PID=$!
   export DISPLAY=":$n"
-  local i
-  for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  # Up when it answers; a server that never does is an error, not a slow test.
+  for i in $(seq 300); do
+    xdpyinfo >/dev/null 2>&1 && break
+    kill -0 "$ORVANE_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if ! xdpyinfo >/dev/null 2>&1; then
+    echo "orvane_display: Xvfb on :$n does not answer" >&2
+    return 1
+  fi
+  # Without a window manager every hide takes Wine two seconds and the
+  # scenarios time out: never go on without one.
   mkdir -p "$ORVANE_OUT/openbox-home"
-  HOME=$ORVANE_OUT/openbox-home openbox --sm-disable \
-    --config-file "$ORVANE_ROOT/scripts/openbox-rc.xml" >/dev/null 2>&1 &
-  ORVANE_WM_PID=$!
-  for i in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+  for try in 1 2 3; do
+    HOME=$ORVANE_OUT/openbox-home openbox --sm-disable \
+      --config-file "$ORVANE_ROOT/scripts/openbox-rc.xml" >/dev/null 2>&1 &
+    ORVANE_WM_PID=$!
+    for i in $(seq 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id #' && break 2
+      kill -0 "$ORVANE_WM_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$ORVANE_WM_PID" 2>/dev/null
+    wait "$ORVANE_WM_PID" 2>/dev/null
+  done
+  if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id #'; then
+    echo "orvane_display: openbox did not start on :$n (try $try)" >&2
+    return 1
+  fi
   # The pointer starts in the middle of the screen, where it would lie on the
   # program's window and its moves would be events.
   xdotool mousemove 1010 750 2>/dev/null || true
 }
 
+# Ends what orvane_display started, and waits until it is gone, so the next
+# display can't meet a server that is still shutting down.
 orvane_stop_display() {
   [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k >/dev/null 2>&1 || true
   [ -n "${ORVANE_DPI_PREFIX:-}" ] && WINEPREFIX=$ORVANE_DPI_PREFIX "$WINESERVER" -k >/dev/null 2>&1 || true
-  [ -n "${ORVANE_WM_PID:-}" ] && kill "$ORVANE_WM_PID" 2>/dev/null || true
-  [ -n "${ORVANE_XVFB_PID:-}" ] && kill "$ORVANE_XVFB_PID" 2>/dev/null || true
+  local pid
+  for pid in ${ORVANE_WM_PID:-} ${ORVANE_XVFB_PID:-}; do
+    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  done
   return 0
 }
 
