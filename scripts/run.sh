@@ -11,8 +11,8 @@ echo "The program: $ORVANE_OUT/win32/$ORVANE_EXE_NAME"
 
 headless=0
 if [ -z "${DISPLAY:-}" ]; then headless=1; fi
+trap orvane_stop_display EXIT  # set first: a display that fails half-way is ended too
 orvane_display
-trap orvane_stop_display EXIT
 orvane_locale
 orvane_prefix "${ORVANE_WINEPREFIX:-$HOME/.local/share/orvane/wine-$ORVANE_ARCH}"
 echo "Settings file C:\\TopConfig.ini: $WINEPREFIX/drive_c/TopConfig.ini"

@@ -7,8 +7,8 @@ source "$(dirname "$0")/wine-env.sh"
 
 orvane_build_for_wine
 exe=$ORVANE_PROGRAM
+trap orvane_stop_display EXIT  # set first: a display that fails half-way is ended too
 orvane_display virtual
-trap orvane_stop_display EXIT
 orvane_locale
 prefix="$ORVANE_OUT/shots-prefix-$ORVANE_ARCH"
 rm -rf "$prefix"

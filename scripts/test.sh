@@ -63,8 +63,8 @@ sed 's/^/  /' "$ORVANE_OUT/release/SHA256SUMS"
 echo "== the program (32-bit) and its end-to-end tests"
 orvane_build_for_wine
 
+trap orvane_stop_display EXIT  # set first: a display that fails half-way is ended too
 orvane_display virtual
-trap orvane_stop_display EXIT
 orvane_locale
 prefix="$ORVANE_OUT/e2e-prefix-$ORVANE_ARCH"
 rm -rf "$prefix" "$prefix-120dpi"

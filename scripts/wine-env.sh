@@ -105,20 +105,24 @@ orvane_display() {
   # Without a window manager every hide takes Wine two seconds and the
   # scenarios time out: never go on without one.
   mkdir -p "$ORVANE_OUT/openbox-home"
+  local log=$ORVANE_OUT/openbox-home/openbox.err
   for try in 1 2 3; do
     HOME=$ORVANE_OUT/openbox-home openbox --sm-disable \
-      --config-file "$ORVANE_ROOT/scripts/openbox-rc.xml" >/dev/null 2>&1 &
+      --config-file "$ORVANE_ROOT/scripts/openbox-rc.xml" >"$log" 2>&1 &
     ORVANE_WM_PID=$!
     for i in $(seq 100); do
       xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id #' && break 2
       kill -0 "$ORVANE_WM_PID" 2>/dev/null || break
       sleep 0.1
     done
-    kill "$ORVANE_WM_PID" 2>/dev/null
-    wait "$ORVANE_WM_PID" 2>/dev/null
+    echo "orvane_display: openbox did not start on :$n (try $try): $(head -c 300 "$log")" >&2
+    kill "$ORVANE_WM_PID" 2>/dev/null || true
+    wait "$ORVANE_WM_PID" 2>/dev/null || true
+    ORVANE_WM_PID=
+    sleep 0.5
   done
   if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id #'; then
-    echo "orvane_display: openbox did not start on :$n (try $try)" >&2
+    echo "orvane_display: no window manager on :$n" >&2
     return 1
   fi
   # The pointer starts in the middle of the screen, where it would lie on the
@@ -133,7 +137,7 @@ orvane_stop_display() {
   [ -n "${ORVANE_DPI_PREFIX:-}" ] && WINEPREFIX=$ORVANE_DPI_PREFIX "$WINESERVER" -k >/dev/null 2>&1 || true
   local pid
   for pid in ${ORVANE_WM_PID:-} ${ORVANE_XVFB_PID:-}; do
-    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
   done
   return 0
 }
