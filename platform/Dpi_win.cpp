@@ -5,12 +5,10 @@
 namespace platform::win {
 namespace {
 
+// An entry of user32, which the program loads itself, so it needs no owner.
 template <class Fn>
 Fn User32Entry(const char* name) {
-    // user32 is loaded by the program itself, so it needs no owner here.
-    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(user32, name)))
-                  : nullptr;
+    return ProcAddress<Fn>(::GetModuleHandleW(L"user32.dll"), name);
 }
 
 }  // namespace

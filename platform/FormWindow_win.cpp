@@ -73,11 +73,9 @@ void FormWindow::Create() {
     // Laid out at the system's DPI first; a window that lands on a monitor of
     // another DPI lays itself out again at once.
     const DWORD style = StyleOf(def_.border);
-    const RECT frame =
-        WindowRectForClient(TwipsToPixels(def_.clientWidth, dpi_),
-                            TwipsToPixels(def_.clientHeight, dpi_), style, kExStyle, dpi_);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
+    const SIZE size = WindowSize();
+    const int width = size.cx;
+    const int height = size.cy;
 
     // The stored position if there is one, on the work area of the monitor
     // it lands on; else the middle of the primary monitor's work area.
@@ -110,6 +108,14 @@ void FormWindow::Create() {
     }
 }
 
+// The window's outer size around its designed client area at its DPI.
+SIZE FormWindow::WindowSize() const {
+    const RECT frame = WindowRectForClient(TwipsToPixels(def_.clientWidth, dpi_),
+                                           TwipsToPixels(def_.clientHeight, dpi_),
+                                           StyleOf(def_.border), kExStyle, dpi_);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
 // At a new DPI the window lays itself out again from its twips: fonts made
 // anew at their size, controls moved and sized, the icons at the sizes this
 // DPI asks for.  Then it takes the rectangle Windows suggests, or keeps its
@@ -124,10 +130,8 @@ void FormWindow::ApplyDpi(int dpi, const RECT* suggested) {
                        suggested->right - suggested->left, suggested->bottom - suggested->top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        const RECT frame = WindowRectForClient(TwipsToPixels(def_.clientWidth, dpi_),
-                                               TwipsToPixels(def_.clientHeight, dpi_),
-                                               StyleOf(def_.border), kExStyle, dpi_);
-        ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+        const SIZE size = WindowSize();
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ::InvalidateRect(hwnd_, nullptr, TRUE);

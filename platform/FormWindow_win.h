@@ -92,6 +92,7 @@ class FormWindow {
     LRESULT HandleTextBoxMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     void Create();
+    SIZE WindowSize() const;
     void ApplyDpi(int dpi, const RECT* suggested);
     void LoadIcons();
     void CreateControls();

@@ -104,10 +104,13 @@ inline UniqueIcon LoadIconSized(int resource, int side) {
 // An entry point of a library loaded at run time; null when the library or
 // the entry is missing.
 template <class Fn>
-Fn ProcAddress(const UniqueLibrary& library, const char* name) {
-    return library ? reinterpret_cast<Fn>(
-                         reinterpret_cast<void*>(::GetProcAddress(library.get(), name)))
+Fn ProcAddress(HMODULE library, const char* name) {
+    return library ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(library, name)))
                    : nullptr;
+}
+template <class Fn>
+Fn ProcAddress(const UniqueLibrary& library, const char* name) {
+    return ProcAddress<Fn>(library.get(), name);
 }
 
 // COM on the calling thread, apartment-threaded, from the first Enter() to
