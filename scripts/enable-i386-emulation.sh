@@ -11,7 +11,7 @@
 # 32-bit code itself it does nothing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" run
 
 binfmt=/proc/sys/fs/binfmt_misc
 if [ -e "$binfmt/qemu-i386" ]; then

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, everything needed to build the program,
-# run it under Wine on a virtual display, and run its tests.  Idempotent: when
+# install-deps.sh [run|test]: installs, from Debian's packages, what the
+# program needs to be built and run under Wine on a virtual display (run), or
+# that and everything the tests need (test, the default).  Idempotent: when
 # everything is present it only checks and returns within a second or two.
+# The names are those that Debian 12 and 13 both ship, with no version in
+# them, so the same list serves both.
 set -euo pipefail
 
 need_root() {
@@ -14,16 +17,28 @@ need_root() {
   fi
 }
 
-# Native toolchain and tests, the cross compiler, Wine, the headless display
-# and the tools that drive and photograph it, and fonts for the Chinese UI.
-PACKAGES=(
-  build-essential cmake ninja-build libgtest-dev
+# Running the program: the cross compilers (the 64-bit one for kernels that
+# can't run 32-bit code), Wine, the headless display, its window manager, a
+# screenshot tool, and fonts for the Chinese interface.
+RUN_PACKAGES=(
+  cmake ninja-build
   g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 locales
   xvfb xdotool x11-utils imagemagick openbox
   fonts-wqy-zenhei fonts-wqy-microhei fonts-arphic-uming fonts-arphic-ukai
-  clang-format clang-tidy cppcheck python3 clang libclang-rt-14-dev
 )
+# The tests: the native compiler and GoogleTest, clang with its sanitizer and
+# fuzzer runtimes, the format and analysis tools, python for the release zip.
+TEST_PACKAGES=(
+  build-essential libgtest-dev clang libclang-rt-dev
+  clang-format clang-tidy cppcheck python3
+)
+
+case "${1:-test}" in
+  run) PACKAGES=("${RUN_PACKAGES[@]}") ;;
+  test) PACKAGES=("${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+  *) echo "usage: install-deps.sh [run|test]" >&2; exit 2 ;;
+esac
 
 missing() {
   local p out=()
@@ -38,7 +53,7 @@ if [ -z "$todo" ]; then
   exit 0
 fi
 need_root
-echo "install-deps: installing:$todo"
+echo "install-deps: installing $todo"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
 fi

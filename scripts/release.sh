@@ -5,7 +5,7 @@
 # commit gives the same bytes in any folder, on any day.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-"$ORVANE_ROOT/scripts/install-deps.sh"
+"$ORVANE_ROOT/scripts/install-deps.sh" test
 
 out=${1:-$ORVANE_OUT/release}
 commit=$(git -C "$ORVANE_ROOT" rev-parse --short HEAD)

@@ -158,7 +158,7 @@ orvane_build_windows() {
 # the .exe that Wine will run.
 orvane_build_for_wine() {
   local target=${1:-all}
-  "$ORVANE_ROOT/scripts/install-deps.sh"
+  "$ORVANE_ROOT/scripts/install-deps.sh" run
   orvane_build_windows win32 "$target"
   orvane_pick_wine
   if [ "$ORVANE_ARCH" != win32 ]; then
