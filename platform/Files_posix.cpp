@@ -46,7 +46,7 @@ bool WriteAll(int fd, const std::string& content) {
 }  // namespace
 
 bool NormalFileExists(const std::string& path) {
-    struct stat st {};
+    struct stat st = {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
