@@ -190,8 +190,8 @@ bool HoldKeyUntil(WORD vk, const std::function<bool()>& done, int timeoutMs) {
 }
 
 void HoldKeyFor(WORD vk, int ms) {
-    HoldKeyUntil(
-        vk, [] { return false; }, ms);
+    const auto never = [] { return false; };
+    HoldKeyUntil(vk, never, ms);
 }
 
 Program::Program(const std::wstring& exe, bool waitVisible, int showCommand, int startTimeoutMs) {
@@ -297,12 +297,39 @@ bool IsAbove(HWND a, HWND b) {
     return false;
 }
 
+namespace {
+
+// Wine's tray when there is no X tray: Wine 8 shows a window of its own,
+// Wine 10 a taskbar of the shell's class; each icon is a child window.
+struct WineTray {
+    const wchar_t* trayClass;
+    const wchar_t* iconClass;
+};
+constexpr WineTray kWineTrays[] = {
+    {L"__winex11_standalone_tray", L"__winex11_tray_icon"},  // Wine 8
+    {L"Shell_TrayWnd", L"__wine_tray_icon"},                 // Wine 10
+};
+
+}  // namespace
+
+std::vector<HWND> TrayWindows() {
+    std::vector<HWND> trays;
+    for (const WineTray& kind : kWineTrays) {
+        for (HWND tray : TopLevelWindows(0, kind.trayClass)) {
+            trays.push_back(tray);
+        }
+    }
+    return trays;
+}
+
 std::vector<HWND> TrayIcons() {
     std::vector<HWND> icons;
-    for (HWND tray : TopLevelWindows(0, L"__winex11_standalone_tray")) {
-        for (HWND icon : ChildWindows(tray, L"__winex11_tray_icon")) {
-            if (::IsWindowVisible(icon)) {
-                icons.push_back(icon);
+    for (const WineTray& kind : kWineTrays) {
+        for (HWND tray : TopLevelWindows(0, kind.trayClass)) {
+            for (HWND icon : ChildWindows(tray, kind.iconClass)) {
+                if (::IsWindowVisible(icon)) {
+                    icons.push_back(icon);
+                }
             }
         }
     }

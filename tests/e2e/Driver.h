@@ -38,7 +38,9 @@ inline std::string Show(const wchar_t* s) {
     return Show(std::wstring(s));
 }
 template <class T>
-requires std::is_arithmetic_v<T> std::string Show(T v) {
+concept Number = std::is_arithmetic_v<T>;
+template <Number T>
+std::string Show(T v) {
     return std::to_string(v);
 }
 
@@ -115,8 +117,10 @@ bool Topmost(HWND hwnd);
 // True when a is above b in the z-order.
 bool IsAbove(HWND a, HWND b);
 
-// The tray icons Wine shows in its own tray window when there is no X tray.
+// The tray icons Wine shows in its own tray window when there is no X tray
+// (Wine 8 and Wine 10 each have theirs), and those windows.
 std::vector<HWND> TrayIcons();
+std::vector<HWND> TrayWindows();
 // The program's About window, if it has one; clicks 帮助 and waits for it.
 HWND AboutWindow(const Program& program);
 HWND OpenAbout(Program& program);

@@ -230,8 +230,8 @@ void WindowsDestroyedByTheToggle(const Paths& paths) {
         EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == hwnd; }));
         EXPECT_EQ(Topmost(hwnd), startTopmost);
         ::SetPropW(hwnd, L"armed", reinterpret_cast<HANDLE>(1));
-        EXPECT_TRUE(HoldKeyUntil(
-            VK_F8, [&] { return !::IsWindow(hwnd); }, 3000));
+        const auto destroyed = [&] { return !::IsWindow(hwnd); };
+        EXPECT_TRUE(HoldKeyUntil(VK_F8, destroyed, 3000));
         Pause(kPollMs + kNextPollMs);  // two more polls
         EXPECT_TRUE(program.Running());
         EXPECT_EQ(VisibleWindowsOf(program), std::size_t{1});
@@ -254,8 +254,10 @@ void NoForegroundWindow(const Paths& paths) {
     ::SetForegroundWindow(last);
     EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == last; }));
     // Wine's stand-in tray is a window too and would take the activation.
-    HWND trayWindow = ::FindWindowW(L"__winex11_standalone_tray", nullptr);
-    ::ShowWindow(trayWindow, SW_HIDE);
+    const std::vector<HWND> trayWindows = TrayWindows();
+    for (HWND tray : trayWindows) {
+        ::ShowWindow(tray, SW_HIDE);
+    }
     ::DestroyWindow(last);
     EXPECT_TRUE(WaitFor([] { return ::GetForegroundWindow() == nullptr; }));
     HoldKeyFor(VK_F8, kThreePollsMs);  // with nothing in front
@@ -272,7 +274,9 @@ void NoForegroundWindow(const Paths& paths) {
     HoldKeyFor(VK_F8, kThreePollsMs);
     EXPECT_TRUE(!Topmost(::GetDesktopWindow()));
     ::DestroyWindow(minimised);
-    ::ShowWindow(trayWindow, SW_SHOWNA);
+    for (HWND tray : trayWindows) {
+        ::ShowWindow(tray, SW_SHOWNA);
+    }
 
     EXPECT_TRUE(program.Running());
     EXPECT_EQ(VisibleWindowsOf(program), std::size_t{0});  // no message, still in the tray

@@ -7,6 +7,23 @@
 
 #include "tests/e2e/Scenarios.h"
 
+namespace {
+
+// Measures every window in physical pixels.  Wine 10, like Windows, scales
+// other processes' window sizes for a caller that is not per-monitor aware;
+// Wine 8 has no such function and scales nothing for a system-aware one.
+void MeasureInPhysicalPixels() {
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    const HANDLE kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(-4);
+    const auto set = reinterpret_cast<SetContext>(reinterpret_cast<void (*)()>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+    if (set == nullptr || !set(kPerMonitorAwareV2)) {
+        ::SetProcessDPIAware();
+    }
+}
+
+}  // namespace
+
 int wmain(int argc, wchar_t** argv) {
     e2e::Registry registry;
     e2e::AddProgramScenarios(registry);
@@ -32,7 +49,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "no scenario %s\n", name);
         return 2;
     }
-    ::SetProcessDPIAware();  // measure the program's windows in real pixels
+    MeasureInPhysicalPixels();
     // Keep the pointer away from the windows: its moves would be events too.
     ::SetCursorPos(1000, 740);
     try {
