@@ -8,8 +8,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 exe=$1
 allowed="$root/app/allowed-imports.txt"
+# An import row is the thunk's address, the hint, the name; binutils 2.40
+# (Debian 12) prints "\t1376c\t  143  CloseHandle"; 2.44 (Debian 13) adds an
+# ordinal column and prints the hint in hex: "\t00013390  <none>  008f  CloseHandle".
 imports=$(i686-w64-mingw32-objdump -p "$exe" |
-  awk '/^\tDLL Name:/ {dll = toupper($3)} /^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ {print dll "!" $NF}' | sort -u)
+  awk '/^\tDLL Name:/ {dll = toupper($3)}
+       /^\t[0-9a-f]+[\t ]+(<[a-z]+>[\t ]+)?[0-9a-f]+[\t ]+[A-Za-z_][A-Za-z0-9_@]*$/ {print dll "!" $NF}' |
+  sort -u)
 [ -n "$imports" ] || { echo "check-imports: no imports read from $exe" >&2; exit 1; }
 unlisted=$(comm -23 <(echo "$imports") <(grep -v '^#' "$allowed" | sed '/^$/d' | sort -u))
 if [ -n "$unlisted" ]; then
