@@ -8,7 +8,7 @@
 #include "app/frmPos.h"
 #include "app/resource.h"
 #include "app/version.h"
-#include "platform/WindowSystem_win.h"
+#include "platform/win32/WindowSystem_win.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The main window and the controls of both windows, as the handlers see them.
 #include <windows.h>
 
-#include "platform/Text_win.h"
-#include "platform/WindowSystem_win.h"
+#include "platform/win32/Encoding_win.h"
+#include "platform/win32/WindowSystem_win.h"
 
 namespace platform::win {
 

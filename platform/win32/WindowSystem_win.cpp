@@ -1,9 +1,9 @@
-#include "platform/WindowSystem_win.h"
+#include "platform/win32/WindowSystem_win.h"
 
 #include <windows.h>
 #include <windowsx.h>
 
-#include "platform/Text_win.h"
+#include "platform/win32/Encoding_win.h"
 
 namespace platform::win {
 namespace {

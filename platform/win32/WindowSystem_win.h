@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "app/Platform.h"
-#include "platform/FormWindow_win.h"
-#include "platform/Handles_win.h"
+#include "platform/win32/FormWindow_win.h"
+#include "platform/win32/Handles_win.h"
 #include "platform/WindowEvents.h"
 
 namespace platform::win {

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "platform/Files.h"
-#include "platform/Text_win.h"
-#include "platform/WindowSystem_win.h"
+#include "platform/win32/Encoding_win.h"
+#include "platform/win32/WindowSystem_win.h"
 
 namespace platform::win {
 namespace {
