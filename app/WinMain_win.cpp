@@ -47,6 +47,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     win::Win32MainWindow window(windows, kProgram);
     win::Win32Controls controls(windows, kProgram);
     app::frmPos form({desktop, tray, files, text, help, window, controls});
-    app::EventRouter events(form);
+    app::EventRouter events(form, form);
     return windows.Run(events, showCommand);
 }

@@ -12,7 +12,9 @@
 
 namespace app {
 
-class frmPos final : public FormEvents {
+// The handlers of the window's events and of its controls' are one object:
+// they share the form-level state below.
+class frmPos final : public FormEvents, public ControlEvents {
   public:
     explicit frmPos(const Platform& ws) : ws_(ws) {}
 

@@ -32,8 +32,9 @@ class FakePlatform {
     app::Platform Roles() { return {desktop, tray, files, text, help, window, controls}; }
 
     // The handlers that events go to, through the program's router.
-    void Connect(app::FormEvents& form) {
-        router_ = std::make_unique<app::EventRouter>(form);
+    template <class Handlers>
+    void Connect(Handlers& form) {
+        router_ = std::make_unique<app::EventRouter>(form, form);
         window.events = router_.get();
         controls.events = router_.get();
     }
