@@ -1,4 +1,4 @@
-// Start-up and shutdown of the main window, run against the fake window system.
+// Start-up and shutdown of the main window, run against the fakes.
 #include <gtest/gtest.h>
 
 #include "app/frmPos.h"

@@ -3,11 +3,10 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "platform/Handle.h"
 
 namespace fakes {
 
