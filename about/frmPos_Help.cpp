@@ -6,21 +6,21 @@
 namespace app {
 
 void frmPos::Command1_Click() {
-    if (!ws_.IsAboutLoaded()) {
-        ws_.LoadAbout();
+    if (!ws_.help.IsAboutLoaded()) {
+        ws_.help.LoadAbout();
     }
-    ws_.ShowAbout();
-    ws_.DoEvents();  // let the About window paint before the browser starts
-    about::OpenPage(ws_, about::kProductPage);
+    ws_.help.ShowAbout();
+    ws_.help.DoEvents();  // let the About window paint before the browser starts
+    about::OpenPage(ws_.help, about::kProductPage);
 }
 
 void frmPos::LbQQ_Click() {
-    ws_.DoEvents();
-    about::OpenPage(ws_, about::kShopPage);
+    ws_.help.DoEvents();
+    about::OpenPage(ws_.help, about::kShopPage);
 }
 
 void frmPos::LbQQ_MouseMove(const platform::MouseMove& /*event*/) {
-    ws_.SetForeColour(Control::LbQQ, kLinkRed);
+    ws_.controls.SetForeColour(Control::LbQQ, kLinkRed);
 }
 
 }  // namespace app

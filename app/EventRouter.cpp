@@ -6,7 +6,7 @@ namespace app {
 
 void EventRouter::MouseMoved(const platform::MouseMove& event) {
     if (event.label == ControlId(Control::LbQQ)) {
-        form_.LbQQ_MouseMove(event);
+        controls_.LbQQ_MouseMove(event);
     } else if (!event.label) {
         form_.Form_MouseMove(event);
     }
@@ -17,19 +17,19 @@ void EventRouter::MouseMoved(const platform::MouseMove& event) {
 void EventRouter::Clicked(int control) {
     switch (static_cast<Control>(control - facts::kFirstControlId)) {
         case Control::cmdSetKey:
-            form_.cmdSetKey_Click();
+            controls_.cmdSetKey_Click();
             break;
         case Control::cmdMini:
-            form_.cmdMini_Click();
+            controls_.cmdMini_Click();
             break;
         case Control::CbAuto:
-            form_.CbAuto_Click();
+            controls_.CbAuto_Click();
             break;
         case Control::Command1:
-            form_.Command1_Click();
+            controls_.Command1_Click();
             break;
         case Control::LbQQ:
-            form_.LbQQ_Click();
+            controls_.LbQQ_Click();
             break;
         default:
             break;
@@ -40,7 +40,7 @@ void EventRouter::Clicked(int control) {
 void EventRouter::KeyReleased(int control, int key, int shift) {
     if (control == ControlId(Control::Text1)) {
         std::int16_t keyCode = static_cast<std::int16_t>(key);
-        form_.Text1_KeyUp(keyCode, shift);
+        controls_.Text1_KeyUp(keyCode, shift);
     }
 }
 

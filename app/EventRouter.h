@@ -11,7 +11,7 @@ namespace app {
 
 class EventRouter final : public platform::WindowEvents {
   public:
-    explicit EventRouter(FormEvents& form) : form_(form) {}
+    EventRouter(FormEvents& form, ControlEvents& controls) : form_(form), controls_(controls) {}
 
     void Load() override { form_.Form_Load(); }
     void Unload() override { form_.Form_Unload(); }
@@ -24,6 +24,7 @@ class EventRouter final : public platform::WindowEvents {
 
   private:
     FormEvents& form_;
+    ControlEvents& controls_;
 };
 
 }  // namespace app

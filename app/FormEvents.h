@@ -1,5 +1,6 @@
 // The main window's events, one handler each, named after the control and
-// the event.  frmPos implements them; EventRouter raises them.
+// the event: the window's own (and its timer's), and its controls'.  frmPos
+// implements both; EventRouter raises them.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,14 @@ class FormEvents {
     virtual void Form_Resize() = 0;
     virtual void Form_MouseMove(const platform::MouseMove& event) = 0;
     virtual void Timer1_Timer() = 0;
+    // The shell (Explorer) has started again and lost every tray icon.
+    virtual void TaskbarCreated() = 0;
+};
+
+class ControlEvents {
+  public:
+    virtual ~ControlEvents() = default;
+
     virtual void cmdSetKey_Click() = 0;
     virtual void Text1_KeyUp(std::int16_t& keyCode, int shift) = 0;
     virtual void CbAuto_Click() = 0;
@@ -24,7 +33,6 @@ class FormEvents {
     virtual void Command1_Click() = 0;
     virtual void LbQQ_Click() = 0;
     virtual void LbQQ_MouseMove(const platform::MouseMove& event) = 0;
-    virtual void TaskbarCreated() = 0;
 };
 
 }  // namespace app

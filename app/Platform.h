@@ -1,11 +1,11 @@
 // Everything the main window's handlers reach, role by role.  The handlers of
 // a subsystem take only the roles they use (pinning the desktop alone, the
-// settings the files alone); the main window holds them all.  The Win32
-// window system implements every role in one object, and so does the fake
-// the unit tests use.
+// settings the files alone); the main window holds them all.  wWinMain fills
+// it with the Win32 roles, the unit tests with fakes.
 #pragma once
 
-#include "app/Form.h"
+#include "app/Controls.h"
+#include "app/Window.h"
 #include "platform/Desktop.h"
 #include "platform/FileStore.h"
 #include "platform/Help.h"
@@ -14,11 +14,14 @@
 
 namespace app {
 
-class Platform : public platform::Desktop,
-                 public platform::TrayArea,
-                 public platform::FileStore,
-                 public platform::Text,
-                 public platform::Help,
-                 public Form {};
+struct Platform {
+    platform::Desktop& desktop;
+    platform::TrayArea& tray;
+    platform::FileStore& files;
+    platform::Text& text;
+    platform::Help& help;
+    Window& window;
+    Controls& controls;
+};
 
 }  // namespace app

@@ -8,7 +8,15 @@
 #include "app/frmPos.h"
 #include "app/resource.h"
 #include "app/version.h"
-#include "platform/WindowSystem_win.h"
+#include "platform/win32/Controls_win.h"
+#include "platform/win32/Desktop_win.h"
+#include "platform/win32/FileStore_win.h"
+#include "platform/win32/Help_win.h"
+#include "platform/win32/MainWindow_win.h"
+#include "platform/win32/ProgramWindows_win.h"
+#include "platform/win32/ShellLibrary_win.h"
+#include "platform/win32/Text_win.h"
+#include "platform/win32/TrayArea_win.h"
 
 namespace {
 
@@ -24,10 +32,21 @@ constexpr platform::win::ProgramDefinition kProgram{
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    platform::win::Win32WindowSystem windowSystem(kProgram);
-    app::frmPos form(windowSystem);
-    app::EventRouter events(form);
-    return windowSystem.Run(events, showCommand);
+    INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&commonControls);
+    namespace win = platform::win;
+    // Each object comes before those that use it, and so outlives them: the
+    // windows every role, shell32 the tray and the help (whose COM goes first).
+    win::ShellLibrary shell;
+    win::ProgramWindows windows(kProgram);
+    win::Win32Desktop desktop;
+    win::Win32TrayArea tray(shell);
+    win::Win32FileStore files;
+    win::Win32Text text;
+    win::Win32Help help(windows, shell);
+    win::Win32MainWindow window(windows, kProgram);
+    win::Win32Controls controls(windows, kProgram);
+    app::frmPos form({desktop, tray, files, text, help, window, controls});
+    app::EventRouter events(form, form);
+    return windows.Run(events, showCommand);
 }

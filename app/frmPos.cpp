@@ -6,12 +6,12 @@
 namespace app {
 
 void frmPos::Form_Load() {
-    if (ws_.PreviousInstance()) {
+    if (ws_.window.PreviousInstance()) {
         // The running instance keeps its window and its settings untouched.
-        ws_.EndInstance();
+        ws_.window.EndInstance();
         return;
     }
-    const std::optional<settings::LoadedConfig> config = settings::LoadConfig(ws_);
+    const std::optional<settings::LoadedConfig> config = settings::LoadConfig(ws_.files);
     if (!config) {
         HotKey_ = settings::kDefaultHotKey;
         AutoTray_ = 0;
@@ -24,10 +24,10 @@ void frmPos::Form_Load() {
     // Changing the box raises its click event, which saves the settings again
     // with the values just read.
     if (AutoTray_ == 0) {
-        ws_.SetCheckValue(Control::CbAuto, 0);
+        ws_.controls.SetCheckValue(Control::CbAuto, 0);
     } else {
-        ws_.SetCheckValue(Control::CbAuto, 1);
-        ws_.SetWindowState(platform::WindowState::Minimised);
+        ws_.controls.SetCheckValue(Control::CbAuto, 1);
+        ws_.window.SetWindowState(platform::WindowState::Minimised);
     }
     ShowHotKeyName(HotKey_);
 }
@@ -39,8 +39,8 @@ void frmPos::Form_Unload() {
 
 void frmPos::ShowHotKeyName(std::int16_t key) {
     // A code with no name (outside 0 to 255) leaves the box as it is.
-    if (const std::optional<std::string> name = KeyName(key, ws_)) {
-        ws_.SetText(Control::Text1, *name);
+    if (const std::optional<std::string> name = KeyName(key, ws_.text)) {
+        ws_.controls.SetText(Control::Text1, *name);
     }
 }
 

@@ -12,9 +12,11 @@
 
 namespace app {
 
-class frmPos final : public FormEvents {
+// The handlers of the window's events and of its controls' are one object:
+// they share the form-level state below.
+class frmPos final : public FormEvents, public ControlEvents {
   public:
-    explicit frmPos(Platform& ws) : ws_(ws) {}
+    explicit frmPos(const Platform& ws) : ws_(ws) {}
 
     // Start-up and shutdown.
     void Form_Load() override;
@@ -54,7 +56,7 @@ class frmPos final : public FormEvents {
     void DeleteTrayIcon();
     void ShowHotKeyName(std::int16_t key);
 
-    Platform& ws_;
+    Platform ws_;
     platform::Handle TargetWindow_ = 0;
     std::int16_t HotKey_ = 0;
     std::int16_t AutoTray_ = 0;

@@ -6,21 +6,21 @@ namespace hotkey {
 
 using app::Control;
 
-ClickOutcome ClickSetKey(app::Form& form) {
-    const std::string text = form.GetText(Control::Text1);
-    const std::string caption = form.GetText(Control::cmdSetKey);
+ClickOutcome ClickSetKey(app::Controls& controls) {
+    const std::string text = controls.GetText(Control::Text1);
+    const std::string caption = controls.GetText(Control::cmdSetKey);
     if (caption == kCaptionCapturing && text.empty()) {
-        form.ShowMessage(kInvalidKeyMessage);
+        controls.ShowMessage(kInvalidKeyMessage);
         return ClickOutcome::Rejected;
     }
-    if (!form.IsEnabled(Control::Text1)) {
-        form.SetEnabled(Control::Text1, true);
-        form.SetText(Control::cmdSetKey, kCaptionCapturing);
-        form.SetFocus(Control::Text1);
+    if (!controls.IsEnabled(Control::Text1)) {
+        controls.SetEnabled(Control::Text1, true);
+        controls.SetText(Control::cmdSetKey, kCaptionCapturing);
+        controls.SetFocus(Control::Text1);
         return ClickOutcome::CaptureStarted;
     }
-    form.SetEnabled(Control::Text1, false);
-    form.SetText(Control::cmdSetKey, kCaptionIdle);
+    controls.SetEnabled(Control::Text1, false);
+    controls.SetText(Control::cmdSetKey, kCaptionIdle);
     return ClickOutcome::CaptureEnded;
 }
 

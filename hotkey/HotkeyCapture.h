@@ -3,7 +3,7 @@
 // "确定" while capturing.
 #pragma once
 
-#include "app/Form.h"
+#include "app/Controls.h"
 
 namespace hotkey {
 
@@ -15,6 +15,6 @@ enum class ClickOutcome { Rejected, CaptureStarted, CaptureEnded };
 
 // One click of the button.  Confirming an empty box is rejected with a
 // message and changes nothing.
-ClickOutcome ClickSetKey(app::Form& form);
+ClickOutcome ClickSetKey(app::Controls& controls);
 
 }  // namespace hotkey

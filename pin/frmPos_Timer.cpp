@@ -6,11 +6,11 @@
 namespace app {
 
 bool frmPos::IsKeyDown(std::int16_t key) {
-    return pin::IsKeyDown(ws_, key);
+    return pin::IsKeyDown(ws_.desktop, key);
 }
 
 bool frmPos::IsTopmost(platform::Handle hwnd) {
-    return pin::IsTopmost(ws_, hwnd);
+    return pin::IsTopmost(ws_.desktop, hwnd);
 }
 
 void frmPos::Timer1_Timer() {
@@ -20,11 +20,11 @@ void frmPos::Timer1_Timer() {
     if (!IsKeyDown(HotKey_)) {
         return;
     }
-    TargetWindow_ = ws_.GetForegroundWindow();
-    if (TargetWindow_ == ws_.MainWindow()) {
+    TargetWindow_ = ws_.desktop.GetForegroundWindow();
+    if (TargetWindow_ == ws_.window.MainWindow()) {
         return;  // never pin or un-pin ourselves
     }
-    pin::ToggleTopmost(ws_, TargetWindow_, IsTopmost(TargetWindow_));
+    pin::ToggleTopmost(ws_.desktop, TargetWindow_, IsTopmost(TargetWindow_));
 }
 
 }  // namespace app

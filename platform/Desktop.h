@@ -4,10 +4,9 @@
 
 #include <cstdint>
 
-namespace platform {
+#include "platform/Handle.h"
 
-// A window or icon handle, as the window system hands it out.
-using Handle = std::uintptr_t;
+namespace platform {
 
 // Where SetWindowPos puts a window in the z-order.
 enum class InsertAfter : std::intptr_t { Topmost = -1, Bottom = 1 };

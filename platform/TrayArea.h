@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/Desktop.h"
+#include "platform/Handle.h"
 
 namespace platform {
 

@@ -5,7 +5,7 @@
 namespace app {
 
 void frmPos::SaveConfig() {
-    settings::SaveConfigFile(ws_, HotKey_, ws_.GetCheckValue(Control::CbAuto));
+    settings::SaveConfigFile(ws_.files, HotKey_, ws_.controls.GetCheckValue(Control::CbAuto));
 }
 
 // Raised for the user's clicks and for every change the program makes.

@@ -8,8 +8,8 @@ namespace app {
 // The record is filled before the shell is asked, so its id identifies the
 // icon's notifications even when the shell reports the add as failed.
 void frmPos::AddTrayIcon() {
-    TrayData_ = tray::MakeRecord(ws_.MainWindow(), ws_.MainIcon(), ws_);
-    trayRetry_.AfterAdd(ws_.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_));
+    TrayData_ = tray::MakeRecord(ws_.window.MainWindow(), ws_.window.MainIcon(), ws_.text);
+    trayRetry_.AfterAdd(ws_.tray.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_));
 }
 
 // A failed add is tried again while the window is hidden.  An add fails for
@@ -19,12 +19,12 @@ void frmPos::RetryTrayIcon() {
     if (!trayRetry_.Due()) {
         return;
     }
-    if (ws_.IsVisible()) {
+    if (ws_.window.IsVisible()) {
         trayRetry_.Stop();
         return;
     }
-    if (ws_.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_) ||
-        ws_.ShellNotifyIcon(platform::TrayMessage::Modify, TrayData_)) {
+    if (ws_.tray.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_) ||
+        ws_.tray.ShellNotifyIcon(platform::TrayMessage::Modify, TrayData_)) {
         trayRetry_.Stop();
     }
 }
@@ -33,37 +33,37 @@ void frmPos::RetryTrayIcon() {
 void frmPos::DeleteTrayIcon() {
     trayRetry_.Stop();
     // The result doesn't matter: with no icon there is nothing to take away.
-    (void)ws_.ShellNotifyIcon(platform::TrayMessage::Delete, TrayData_);
+    (void)ws_.tray.ShellNotifyIcon(platform::TrayMessage::Delete, TrayData_);
 }
 
 void frmPos::cmdMini_Click() {
-    ws_.SetWindowState(WindowState::Minimised);
+    ws_.window.SetWindowState(WindowState::Minimised);
 }
 
 // Every way of minimising ends here: the button, the minimise box and the
 // start-in-tray setting.
 void frmPos::Form_Resize() {
-    if (ws_.GetWindowState() == WindowState::Minimised) {
+    if (ws_.window.GetWindowState() == WindowState::Minimised) {
         AddTrayIcon();
-        ws_.SetVisible(false);
+        ws_.window.SetVisible(false);
     }
 }
 
 void frmPos::Form_MouseMove(const platform::MouseMove& event) {
     if (tray::IsRestoreRequest(event, TrayData_.uID) &&
-        ws_.GetWindowState() != WindowState::Normal) {
-        ws_.SetWindowState(WindowState::Normal);
-        ws_.SetVisible(true);
-        ws_.FocusMainWindow();
+        ws_.window.GetWindowState() != WindowState::Normal) {
+        ws_.window.SetWindowState(WindowState::Normal);
+        ws_.window.SetVisible(true);
+        ws_.window.FocusMainWindow();
         DeleteTrayIcon();
     }
     // Anywhere on the window but the contact line, the link is at rest.
-    ws_.SetForeColour(Control::LbQQ, kLinkBlue);
+    ws_.controls.SetForeColour(Control::LbQQ, kLinkBlue);
 }
 
 // Explorer came back without our icon; a hidden window would be lost.
 void frmPos::TaskbarCreated() {
-    if (!ws_.IsVisible() && ws_.GetWindowState() == WindowState::Minimised) {
+    if (!ws_.window.IsVisible() && ws_.window.GetWindowState() == WindowState::Minimised) {
         AddTrayIcon();
     }
 }

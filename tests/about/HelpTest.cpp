@@ -4,7 +4,7 @@
 #include "about/WebLinks.h"
 #include "app/MainForm.h"
 #include "app/frmPos.h"
-#include "tests/fakes/FakeWindowSystem.h"
+#include "tests/fakes/FakePlatform.h"
 
 namespace {
 
@@ -17,72 +17,73 @@ class HelpTest : public testing::Test {
         form.Form_Load();
         ws.log.clear();
     }
-    fakes::FakeWindowSystem ws;
-    app::frmPos form{ws};
+    fakes::FakePlatform ws;
+    app::frmPos form{ws.Roles()};
 };
 
 // The About window is up and drawn before the browser starts, with the
 // fixed browser or the default one.
 TEST_F(HelpTest, HelpShowsTheAboutWindowBeforeTheBrowserStarts) {
     for (const bool fixedBrowser : {true, false}) {
-        ws.browserStarts = fixedBrowser;
-        ws.CloseAbout();
-        ws.atBrowserStarts.clear();
+        ws.help.browserStarts = fixedBrowser;
+        ws.help.CloseAbout();
+        ws.help.atBrowserStarts.clear();
         form.Command1_Click();
-        ASSERT_FALSE(ws.atBrowserStarts.empty());
-        EXPECT_TRUE(ws.atBrowserStarts.back().aboutShown);
-        EXPECT_FALSE(ws.atBrowserStarts.back().eventsPending);
+        ASSERT_FALSE(ws.help.atBrowserStarts.empty());
+        EXPECT_TRUE(ws.help.atBrowserStarts.back().aboutShown);
+        EXPECT_FALSE(ws.help.atBrowserStarts.back().eventsPending);
     }
 }
 
 TEST_F(HelpTest, OneAboutWindowUntilItIsClosed) {
     form.Command1_Click();
     form.Command1_Click();
-    EXPECT_EQ(ws.aboutLoads, 1);
+    EXPECT_EQ(ws.help.aboutLoads, 1);
     EXPECT_EQ(ws.Count("ShowAbout"), 2);
-    EXPECT_EQ(ws.startedCommandLines.size(), 2u) << "each click starts a browser";
-    ws.CloseAbout();
+    EXPECT_EQ(ws.help.startedCommandLines.size(), 2u) << "each click starts a browser";
+    ws.help.CloseAbout();
     form.Command1_Click();
-    EXPECT_EQ(ws.aboutLoads, 2);
+    EXPECT_EQ(ws.help.aboutLoads, 2);
 }
 
 TEST_F(HelpTest, CommandLinesQuoteThePath) {
     form.Command1_Click();
     form.LbQQ_Click();
     const std::string browser = "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\"  ";
-    EXPECT_EQ(ws.startedCommandLines, (std::vector<std::string>{browser + about::kProductPage,
-                                                                browser + about::kShopPage}));
-    EXPECT_TRUE(ws.defaultBrowserUrls.empty());
+    EXPECT_EQ(ws.help.startedCommandLines, (std::vector<std::string>{browser + about::kProductPage,
+                                                                     browser + about::kShopPage}));
+    EXPECT_TRUE(ws.help.defaultBrowserUrls.empty());
 }
 
 TEST_F(HelpTest, WithoutTheBrowserTheDefaultOneOpensThePage) {
-    ws.browserStarts = false;
+    ws.help.browserStarts = false;
     form.Command1_Click();
     form.LbQQ_Click();
-    EXPECT_EQ(ws.defaultBrowserUrls,
+    EXPECT_EQ(ws.help.defaultBrowserUrls,
               (std::vector<std::string>{about::kProductPage, about::kShopPage}));
-    EXPECT_EQ(ws.aboutLoads, 1) << "the About window is shown all the same";
+    EXPECT_EQ(ws.help.aboutLoads, 1) << "the About window is shown all the same";
 }
 
 TEST_F(HelpTest, ContactLinkLetsEventsRunFirst) {
-    ws.eventsPending = true;
+    ws.help.eventsPending = true;
     form.LbQQ_Click();
-    ASSERT_EQ(ws.atBrowserStarts.size(), 1u);
-    EXPECT_FALSE(ws.atBrowserStarts[0].eventsPending);
+    ASSERT_EQ(ws.help.atBrowserStarts.size(), 1u);
+    EXPECT_FALSE(ws.help.atBrowserStarts[0].eventsPending);
 }
 
 TEST_F(HelpTest, LinkColours) {
-    EXPECT_EQ(ws.colours[Control::LbQQ], app::kLinkBlue);
+    EXPECT_EQ(ws.controls.colours[Control::LbQQ], app::kLinkBlue);
     form.LbQQ_MouseMove({});
-    EXPECT_EQ(ws.colours[Control::LbQQ], 0x000000FFu) << "red under the mouse";
+    EXPECT_EQ(ws.controls.colours[Control::LbQQ], 0x000000FFu) << "red under the mouse";
     form.Form_MouseMove({});
-    EXPECT_EQ(ws.colours[Control::LbQQ], 0x00FF0000u) << "blue over the rest of the window";
+    EXPECT_EQ(ws.controls.colours[Control::LbQQ], 0x00FF0000u)
+        << "blue over the rest of the window";
     form.LbQQ_MouseMove({});
     platform::MouseMove tray;
-    tray.wParam = fakes::FakeWindowSystem::kMainIcon;
+    tray.wParam = fakes::FakeWindow::kMainIcon;
     tray.lParam = platform::wm::kMouseMove;
     form.Form_MouseMove(tray);
-    EXPECT_EQ(ws.colours[Control::LbQQ], app::kLinkBlue) << "a tray notification too";
+    EXPECT_EQ(ws.controls.colours[Control::LbQQ], app::kLinkBlue) << "a tray notification too";
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ using app::Control;
 using app::ControlId;
 
 // Records the handlers raised, by name.
-class RecordingForm final : public app::FormEvents {
+class RecordingForm final : public app::FormEvents, public app::ControlEvents {
   public:
     std::vector<std::string> raised;
     std::int16_t lastKey = 0;
@@ -53,7 +53,7 @@ TEST(EventRouterTest, AClickRaisesThatControlsHandler) {
     };
     for (const auto& c : cases) {
         RecordingForm form;
-        app::EventRouter router(form);
+        app::EventRouter router(form, form);
         router.Clicked(ControlId(c.control));
         const std::vector<std::string> expected =
             c.handler ? std::vector<std::string>{c.handler} : std::vector<std::string>{};
@@ -63,7 +63,7 @@ TEST(EventRouterTest, AClickRaisesThatControlsHandler) {
 
 TEST(EventRouterTest, KeysReleasedInTheBoxAloneAreItsKeyUp) {
     RecordingForm form;
-    app::EventRouter router(form);
+    app::EventRouter router(form, form);
     router.KeyReleased(ControlId(Control::cmdSetKey), 65, 0);
     EXPECT_TRUE(form.raised.empty());
     router.KeyReleased(ControlId(Control::Text1), 116, 0);
@@ -85,7 +85,7 @@ TEST(EventRouterTest, PointerMovesGoToTheLineOrTheWindow) {
     };
     for (const auto& c : cases) {
         RecordingForm form;
-        app::EventRouter router(form);
+        app::EventRouter router(form, form);
         platform::MouseMove move;
         move.label = c.label;
         router.MouseMoved(move);

@@ -1,10 +1,10 @@
-// Start-up and shutdown of the main window, run against the fake window system.
+// Start-up and shutdown of the main window, run against the fakes.
 #include <gtest/gtest.h>
 
 #include "app/frmPos.h"
 #include "settings/ConfigFile.h"
 #include "tests/app/KeyNameCases.h"
-#include "tests/fakes/FakeWindowSystem.h"
+#include "tests/fakes/FakePlatform.h"
 
 namespace {
 
@@ -14,106 +14,106 @@ using platform::WindowState;
 class StartupTest : public testing::Test {
   protected:
     StartupTest() { ws.Connect(form); }
-    fakes::FakeWindowSystem ws;
-    app::frmPos form{ws};
+    fakes::FakePlatform ws;
+    app::frmPos form{ws.Roles()};
 };
 
 TEST_F(StartupTest, NoSettingsFileMeansF8AndANormalWindow) {
     form.Form_Load();
     EXPECT_EQ(form.HotKey(), 119);
     EXPECT_EQ(form.AutoTray(), 0);
-    EXPECT_EQ(ws.texts[Control::Text1], "F8");
-    EXPECT_EQ(ws.checks[Control::CbAuto], 0);
-    EXPECT_EQ(ws.GetWindowState(), WindowState::Normal);
-    EXPECT_FALSE(ws.ReadConfig().has_value()) << "loading alone writes nothing";
+    EXPECT_EQ(ws.controls.texts[Control::Text1], "F8");
+    EXPECT_EQ(ws.controls.checks[Control::CbAuto], 0);
+    EXPECT_EQ(ws.window.GetWindowState(), WindowState::Normal);
+    EXPECT_FALSE(ws.files.ReadConfig().has_value()) << "loading alone writes nothing";
 
     form.Form_Unload();
-    EXPECT_EQ(ws.ReadConfig(), " 119 \r\n 0 \r\n");
+    EXPECT_EQ(ws.files.ReadConfig(), " 119 \r\n 0 \r\n");
 }
 
 // A stored key shows by name; one without a name leaves the box at "F8".
 TEST_F(StartupTest, StoredKeyIsShownByName) {
     for (const tests::KeyNameCase& c : tests::KeyNameCases()) {
-        fakes::FakeWindowSystem fresh;
-        app::frmPos f(fresh);
+        fakes::FakePlatform fresh;
+        app::frmPos f(fresh.Roles());
         fresh.Connect(f);
-        fresh.WriteConfig(settings::PrintedNumberLine(c.code) + " 0 \r\n");
+        fresh.files.WriteConfig(settings::PrintedNumberLine(c.code) + " 0 \r\n");
         f.Form_Load();
         EXPECT_EQ(f.HotKey(), static_cast<std::int16_t>(c.code));
-        EXPECT_EQ(fresh.texts[Control::Text1], c.name.value_or("F8")) << c.code;
+        EXPECT_EQ(fresh.controls.texts[Control::Text1], c.name.value_or("F8")) << c.code;
     }
 }
 
 TEST_F(StartupTest, KeyTooLargeForSixteenBitsStaysZero) {
-    ws.WriteConfig("70000\r\n0\r\n");
+    ws.files.WriteConfig("70000\r\n0\r\n");
     form.Form_Load();
     EXPECT_EQ(form.HotKey(), 0);
 }
 
 TEST_F(StartupTest, StartInTrayChecksTheBoxSavesAndHides) {
-    ws.WriteConfig("65\r\n1\r\n");
+    ws.files.WriteConfig("65\r\n1\r\n");
     form.Form_Load();
     EXPECT_EQ(form.HotKey(), 65);
     EXPECT_EQ(form.AutoTray(), 1);
-    EXPECT_EQ(ws.checks[Control::CbAuto], 1);
-    EXPECT_EQ(ws.GetWindowState(), WindowState::Minimised);
-    EXPECT_FALSE(ws.IsVisible());
-    EXPECT_EQ(ws.trayAdds.size(), 1u);
-    EXPECT_EQ(ws.texts[Control::Text1], "A");
+    EXPECT_EQ(ws.controls.checks[Control::CbAuto], 1);
+    EXPECT_EQ(ws.window.GetWindowState(), WindowState::Minimised);
+    EXPECT_FALSE(ws.window.IsVisible());
+    EXPECT_EQ(ws.tray.trayAdds.size(), 1u);
+    EXPECT_EQ(ws.controls.texts[Control::Text1], "A");
     // The box went from unchecked to checked: its click event rewrote the
     // file at once, in the program's own format, with the values just read.
-    EXPECT_EQ(ws.ReadConfig(), " 65 \r\n 1 \r\n");
+    EXPECT_EQ(ws.files.ReadConfig(), " 65 \r\n 1 \r\n");
 }
 
 // The start-up's own save, raised by the box, already holds the stored key.
 TEST_F(StartupTest, StartUpSavesWhatItRead) {
-    ws.WriteConfig("66\r\n1\r\n");
+    ws.files.WriteConfig("66\r\n1\r\n");
     form.Form_Load();
     EXPECT_EQ(ws.Count("ReplaceFileContents"), 1);
-    EXPECT_EQ(ws.ReadConfig(), " 66 \r\n 1 \r\n");
+    EXPECT_EQ(ws.files.ReadConfig(), " 66 \r\n 1 \r\n");
 }
 
 TEST_F(StartupTest, UncheckedFlagSavesNothingDuringStartUp) {
-    ws.WriteConfig("65\r\n0\r\n");
+    ws.files.WriteConfig("65\r\n0\r\n");
     form.Form_Load();
     EXPECT_EQ(ws.Count("ReplaceFileContents"), 0) << "the box was unchecked already";
-    EXPECT_EQ(ws.ReadConfig(), "65\r\n0\r\n");
-    EXPECT_TRUE(ws.IsVisible());
+    EXPECT_EQ(ws.files.ReadConfig(), "65\r\n0\r\n");
+    EXPECT_TRUE(ws.window.IsVisible());
 }
 
 TEST_F(StartupTest, UnreadableFileAppliesTheDefaults) {
     // A file that exists but can't be opened reads as empty: F8, no tray.
-    ws.WriteConfig("65\r\n1\r\n");
-    ws.readsFail = true;
+    ws.files.WriteConfig("65\r\n1\r\n");
+    ws.files.readsFail = true;
     form.Form_Load();
     EXPECT_EQ(form.HotKey(), 119);
-    EXPECT_EQ(ws.texts[Control::Text1], "F8");
-    EXPECT_EQ(ws.checks[Control::CbAuto], 0);
+    EXPECT_EQ(ws.controls.texts[Control::Text1], "F8");
+    EXPECT_EQ(ws.controls.checks[Control::CbAuto], 0);
 }
 
 TEST_F(StartupTest, SecondInstanceEndsWithoutTouchingAnything) {
-    ws.previousInstance = true;
-    ws.WriteConfig(" 65 \r\n 1 \r\n");
+    ws.window.previousInstance = true;
+    ws.files.WriteConfig(" 65 \r\n 1 \r\n");
     form.Form_Load();
-    EXPECT_TRUE(ws.ended);
+    EXPECT_TRUE(ws.window.ended);
     EXPECT_EQ(ws.log, std::vector<std::string>{"EndInstance"});
-    EXPECT_EQ(ws.ReadConfig(), " 65 \r\n 1 \r\n");
+    EXPECT_EQ(ws.files.ReadConfig(), " 65 \r\n 1 \r\n");
 }
 
 TEST_F(StartupTest, ShutdownDeletesTheIconAndSaves) {
     form.Form_Load();
     form.cmdMini_Click();
-    ws.checks[Control::CbAuto] = 1;
+    ws.controls.checks[Control::CbAuto] = 1;
     form.Form_Unload();
-    EXPECT_TRUE(ws.trayIcons.empty());
-    EXPECT_EQ(ws.ReadConfig(), " 119 \r\n 1 \r\n");
+    EXPECT_TRUE(ws.tray.trayIcons.empty());
+    EXPECT_EQ(ws.files.ReadConfig(), " 119 \r\n 1 \r\n");
 }
 
 TEST_F(StartupTest, CheckBoxClickSavesAtOnce) {
     form.Form_Load();
-    ws.checks[Control::CbAuto] = 1;  // the user ticked it
+    ws.controls.checks[Control::CbAuto] = 1;  // the user ticked it
     form.CbAuto_Click();
-    EXPECT_EQ(ws.ReadConfig(), " 119 \r\n 1 \r\n");
+    EXPECT_EQ(ws.files.ReadConfig(), " 119 \r\n 1 \r\n");
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 
 #include "app/frmPos.h"
 #include "pin/PinToggle.h"
-#include "tests/fakes/FakeWindowSystem.h"
+#include "tests/fakes/FakeDesktop.h"
+#include "tests/fakes/FakePlatform.h"
 
 namespace {
 
-using fakes::FakeWindowSystem;
+using fakes::FakePlatform;
+using fakes::FakeWindow;
 using platform::kExStyleTopmost;
 
 constexpr platform::Handle kEditor = 0x5000;
@@ -19,14 +21,14 @@ class PinToggleTest : public testing::Test {
         ws.Connect(form);
         form.Form_Load();  // no settings file: F8
         ws.log.clear();
-        ws.exStyles[kEditor] = 0x100;  // some unrelated extended style
-        ws.exStyles[FakeWindowSystem::kMainWindow] = 0;
-        ws.foreground = kEditor;
+        ws.desktop.exStyles[kEditor] = 0x100;  // some unrelated extended style
+        ws.desktop.exStyles[FakeWindow::kMainWindow] = 0;
+        ws.desktop.foreground = kEditor;
     }
-    bool EditorPinned() { return (ws.exStyles[kEditor] & kExStyleTopmost) != 0; }
+    bool EditorPinned() { return (ws.desktop.exStyles[kEditor] & kExStyleTopmost) != 0; }
 
-    FakeWindowSystem ws;
-    app::frmPos form{ws};
+    FakePlatform ws;
+    app::frmPos form{ws.Roles()};
 };
 
 // Up, or only tapped between two ticks (the "pressed since" bit, which
@@ -34,7 +36,7 @@ class PinToggleTest : public testing::Test {
 TEST_F(PinToggleTest, AKeyThatIsNotDownNowTogglesNothing) {
     for (const bool tappedBefore : {false, true}) {
         if (tappedBefore) {
-            ws.keysPressedBefore = {kF8};
+            ws.desktop.keysPressedBefore = {kF8};
         }
         form.Timer1_Timer();
         EXPECT_FALSE(EditorPinned()) << tappedBefore;
@@ -43,12 +45,12 @@ TEST_F(PinToggleTest, AKeyThatIsNotDownNowTogglesNothing) {
 }
 
 TEST_F(PinToggleTest, KeyDownPinsThenUnpins) {
-    ws.keysDown = {kF8};
+    ws.desktop.keysDown = {kF8};
     form.Timer1_Timer();
     EXPECT_TRUE(EditorPinned());
     EXPECT_EQ(form.TargetWindow(), kEditor);
     EXPECT_EQ(ws.log.back(), "SetWindowPos 5000 -1 flags 3");
-    EXPECT_EQ(ws.exStyles[kEditor], 0x108u) << "only the topmost bit changes";
+    EXPECT_EQ(ws.desktop.exStyles[kEditor], 0x108u) << "only the topmost bit changes";
 
     form.Timer1_Timer();
     EXPECT_FALSE(EditorPinned());
@@ -58,7 +60,7 @@ TEST_F(PinToggleTest, KeyDownPinsThenUnpins) {
 }
 
 TEST_F(PinToggleTest, HeldKeyFlipsOncePerTick) {
-    ws.keysDown = {kF8};
+    ws.desktop.keysDown = {kF8};
     for (int tick = 1; tick <= 5; ++tick) {
         form.Timer1_Timer();
         EXPECT_EQ(EditorPinned(), tick % 2 == 1) << "tick " << tick;
@@ -66,17 +68,17 @@ TEST_F(PinToggleTest, HeldKeyFlipsOncePerTick) {
 }
 
 TEST_F(PinToggleTest, NeverTogglesItsOwnWindow) {
-    ws.keysDown = {kF8};
-    ws.foreground = FakeWindowSystem::kMainWindow;
+    ws.desktop.keysDown = {kF8};
+    ws.desktop.foreground = FakeWindow::kMainWindow;
     form.Timer1_Timer();
     EXPECT_EQ(ws.Count("SetWindowPos"), 0);
-    EXPECT_EQ(ws.exStyles[FakeWindowSystem::kMainWindow], 0u);
-    EXPECT_EQ(form.TargetWindow(), FakeWindowSystem::kMainWindow);
+    EXPECT_EQ(ws.desktop.exStyles[FakeWindow::kMainWindow], 0u);
+    EXPECT_EQ(form.TargetWindow(), FakeWindow::kMainWindow);
 }
 
 TEST_F(PinToggleTest, NoForegroundWindowIsPassedOnHarmlessly) {
-    ws.keysDown = {kF8};
-    ws.foreground = 0;
+    ws.desktop.keysDown = {kF8};
+    ws.desktop.foreground = 0;
     form.Timer1_Timer();
     EXPECT_EQ(ws.log.back(), "SetWindowPos 0 -1 flags 3");
     form.Timer1_Timer();  // and the next tick still works
@@ -84,7 +86,7 @@ TEST_F(PinToggleTest, NoForegroundWindowIsPassedOnHarmlessly) {
 }
 
 TEST_F(PinToggleTest, OtherKeysDoNothing) {
-    ws.keysDown = {65, 16};
+    ws.desktop.keysDown = {65, 16};
     form.Timer1_Timer();
     EXPECT_FALSE(EditorPinned());
 }
@@ -92,32 +94,33 @@ TEST_F(PinToggleTest, OtherKeysDoNothing) {
 TEST_F(PinToggleTest, ANewHotkeyIsLiveAtTheNextTick) {
     std::int16_t shift = 16;
     form.Text1_KeyUp(shift, 0);
-    ws.keysDown = {16};
+    ws.desktop.keysDown = {16};
     form.Timer1_Timer();
     EXPECT_TRUE(EditorPinned());
 }
 
 TEST_F(PinToggleTest, HotKeyZeroNeverToggles) {
-    FakeWindowSystem fresh;
-    app::frmPos f(fresh);
-    fresh.WriteConfig("abc\r\n0\r\n");
+    FakePlatform fresh;
+    app::frmPos f(fresh.Roles());
+    fresh.files.WriteConfig("abc\r\n0\r\n");
     f.Form_Load();
     ASSERT_EQ(f.HotKey(), 0);
-    fresh.keysDown = {kF8};
-    fresh.foreground = kEditor;
+    fresh.desktop.keysDown = {kF8};
+    fresh.desktop.foreground = kEditor;
     f.Timer1_Timer();
     EXPECT_EQ(fresh.Count("SetWindowPos"), 0);
 }
 
 TEST(IsTopmost, LooksAtTheTopmostBitOnly) {
-    FakeWindowSystem ws;
+    fakes::CallLog log;
+    fakes::FakeDesktop desktop{log};
     const struct {
         std::uint32_t style;
         bool topmost;
     } cases[] = {{0, false}, {0x8, true}, {0xFFFFFFFF, true}, {0xFFFFFFF7, false}, {0x108, true}};
     for (const auto& c : cases) {
-        ws.exStyles[kEditor] = c.style;
-        EXPECT_EQ(pin::IsTopmost(ws, kEditor), c.topmost) << std::hex << c.style;
+        desktop.exStyles[kEditor] = c.style;
+        EXPECT_EQ(pin::IsTopmost(desktop, kEditor), c.topmost) << std::hex << c.style;
     }
 }
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/fakes/FakeWindowSystem.h"
+#include "tests/fakes/FakeFiles.h"
 
 namespace {
 
@@ -75,47 +75,48 @@ TEST(FormatConfig, ReadsBackAsWritten) {
 
 class ConfigStoreTest : public testing::Test {
   protected:
-    fakes::FakeWindowSystem ws;
+    fakes::CallLog log;
+    fakes::FakeFiles files{log};
 };
 
 TEST_F(ConfigStoreTest, MissingFileLoadsNothing) {
-    EXPECT_FALSE(settings::LoadConfig(ws).has_value());
+    EXPECT_FALSE(settings::LoadConfig(files).has_value());
 }
 
 TEST_F(ConfigStoreTest, HiddenFileCountsAsMissing) {
-    ws.WriteConfig(" 65 \r\n 1 \r\n");
-    ws.hiddenFiles.insert(ws.HostPath(settings::kConfigPath).string());
-    EXPECT_FALSE(settings::LoadConfig(ws).has_value());
+    files.WriteConfig(" 65 \r\n 1 \r\n");
+    files.hiddenFiles.insert(files.HostPath(settings::kConfigPath).string());
+    EXPECT_FALSE(settings::LoadConfig(files).has_value());
 }
 
 TEST_F(ConfigStoreTest, AFolderAtThePathCountsAsMissing) {
-    std::filesystem::create_directory(ws.HostPath(settings::kConfigPath));
-    EXPECT_FALSE(settings::LoadConfig(ws).has_value());
+    std::filesystem::create_directory(files.HostPath(settings::kConfigPath));
+    EXPECT_FALSE(settings::LoadConfig(files).has_value());
     // And a save there fails quietly, leaving the folder alone.
-    settings::SaveConfigFile(ws, 65, 1);
-    EXPECT_TRUE(std::filesystem::is_directory(ws.HostPath(settings::kConfigPath)));
+    settings::SaveConfigFile(files, 65, 1);
+    EXPECT_TRUE(std::filesystem::is_directory(files.HostPath(settings::kConfigPath)));
 }
 
 TEST_F(ConfigStoreTest, SaveThenLoadRoundTrips) {
-    settings::SaveConfigFile(ws, 65, 1);
-    EXPECT_EQ(ws.ReadConfig(), " 65 \r\n 1 \r\n");
-    const std::optional<LoadedConfig> back = settings::LoadConfig(ws);
+    settings::SaveConfigFile(files, 65, 1);
+    EXPECT_EQ(files.ReadConfig(), " 65 \r\n 1 \r\n");
+    const std::optional<LoadedConfig> back = settings::LoadConfig(files);
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->hotKey, 65);
     EXPECT_EQ(back->autoTray, 1);
 }
 
 TEST_F(ConfigStoreTest, SaveReplacesTheWholeFile) {
-    ws.WriteConfig(std::string(5000, 'x'));
-    settings::SaveConfigFile(ws, 119, 0);
-    EXPECT_EQ(ws.ReadConfig(), " 119 \r\n 0 \r\n");
+    files.WriteConfig(std::string(5000, 'x'));
+    settings::SaveConfigFile(files, 119, 0);
+    EXPECT_EQ(files.ReadConfig(), " 119 \r\n 0 \r\n");
     // Nothing is left beside it.
-    int files = 0;
+    int entries = 0;
     for ([[maybe_unused]] const auto& entry :
-         std::filesystem::directory_iterator(ws.HostPath(settings::kConfigPath).parent_path())) {
-        ++files;
+         std::filesystem::directory_iterator(files.HostPath(settings::kConfigPath).parent_path())) {
+        ++entries;
     }
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(entries, 1);
 }
 
 // Lets no file grow past a few bytes for as long as it lives, so that a
@@ -139,25 +140,25 @@ class FileSizeLimit {
 };
 
 TEST_F(ConfigStoreTest, ASaveThatFailsHalfWayKeepsTheOldSettings) {
-    ws.WriteConfig(" 65 \r\n 1 \r\n");
+    files.WriteConfig(" 65 \r\n 1 \r\n");
     {
         FileSizeLimit limit(5);
-        settings::SaveConfigFile(ws, 119, 0);
+        settings::SaveConfigFile(files, 119, 0);
     }
-    EXPECT_EQ(ws.ReadConfig(), " 65 \r\n 1 \r\n");
-    settings::SaveConfigFile(ws, 119, 0);  // and the next save works
-    EXPECT_EQ(ws.ReadConfig(), " 119 \r\n 0 \r\n");
+    EXPECT_EQ(files.ReadConfig(), " 65 \r\n 1 \r\n");
+    settings::SaveConfigFile(files, 119, 0);  // and the next save works
+    EXPECT_EQ(files.ReadConfig(), " 119 \r\n 0 \r\n");
 }
 
 TEST_F(ConfigStoreTest, HugeFileIsReadOnlyAsFarAsNeeded) {
     std::string huge(20 * 1024 * 1024, '\x7f');
     huge.replace(0, 6, " 66 \r\n");
-    ws.WriteConfig(huge);
-    const std::optional<LoadedConfig> config = settings::LoadConfig(ws);
+    files.WriteConfig(huge);
+    const std::optional<LoadedConfig> config = settings::LoadConfig(files);
     ASSERT_TRUE(config.has_value());
     EXPECT_EQ(config->hotKey, 66);
     // Only the head is read: far less than the file, and enough for two lines.
-    const std::string& read = ws.log.back();
+    const std::string& read = log.back();
     const std::size_t asked = std::stoul(read.substr(read.find(' ') + 1));
     EXPECT_LT(asked, huge.size() / 100);
     EXPECT_GE(asked, std::size_t{4096});

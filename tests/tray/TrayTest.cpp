@@ -6,12 +6,14 @@
 #include "app/MainForm.h"
 #include "app/frmPos.h"
 #include "tray/TrayIcon.h"
-#include "tests/fakes/FakeWindowSystem.h"
+#include "tests/fakes/FakePlatform.h"
 
 namespace {
 
 using app::Control;
-using fakes::FakeWindowSystem;
+using fakes::FakePlatform;
+using fakes::FakeTray;
+using fakes::FakeWindow;
 using platform::MouseMove;
 using platform::WindowState;
 
@@ -19,7 +21,7 @@ using platform::WindowState;
 // pointer move has its coordinates.
 MouseMove TrayNotification(std::uint32_t message) {
     MouseMove e;
-    e.wParam = FakeWindowSystem::kMainIcon;
+    e.wParam = FakeWindow::kMainIcon;
     e.lParam = message;
     return e;
 }
@@ -40,32 +42,32 @@ class TrayTest : public testing::Test {
         form.Form_Load();
         ws.log.clear();
     }
-    FakeWindowSystem ws;
-    app::frmPos form{ws};
+    FakePlatform ws;
+    app::frmPos form{ws.Roles()};
 };
 
 TEST_F(TrayTest, TrayButtonHidesTheWindowBehindAnIcon) {
     form.cmdMini_Click();
-    EXPECT_EQ(ws.GetWindowState(), WindowState::Minimised);
-    EXPECT_FALSE(ws.IsVisible());
-    EXPECT_EQ(ws.trayIcons.size(), 1u);
+    EXPECT_EQ(ws.window.GetWindowState(), WindowState::Minimised);
+    EXPECT_FALSE(ws.window.IsVisible());
+    EXPECT_EQ(ws.tray.trayIcons.size(), 1u);
 }
 
 TEST_F(TrayTest, OnlyTheMinimisedStateGoesToTheTray) {
     for (WindowState state : {WindowState::Maximised, WindowState::Normal}) {
-        ws.SetWindowState(state);
-        EXPECT_TRUE(ws.trayAdds.empty());
-        EXPECT_TRUE(ws.IsVisible());
+        ws.window.SetWindowState(state);
+        EXPECT_TRUE(ws.tray.trayAdds.empty());
+        EXPECT_TRUE(ws.window.IsVisible());
     }
 }
 
 TEST_F(TrayTest, TheRecord) {
     form.cmdMini_Click();
-    const platform::TrayRecord& r = ws.trayAdds.at(0);
+    const platform::TrayRecord& r = ws.tray.trayAdds.at(0);
     EXPECT_EQ(r.cbSize, 88u);
-    EXPECT_EQ(r.hWnd, FakeWindowSystem::kMainWindow);
-    EXPECT_EQ(r.uID, FakeWindowSystem::kMainIcon);
-    EXPECT_EQ(r.hIcon, FakeWindowSystem::kMainIcon);
+    EXPECT_EQ(r.hWnd, FakeWindow::kMainWindow);
+    EXPECT_EQ(r.uID, FakeWindow::kMainIcon);
+    EXPECT_EQ(r.hIcon, FakeWindow::kMainIcon);
     EXPECT_EQ(r.uFlags, 7u);
     EXPECT_EQ(r.uCallbackMessage, 0x200u);
     // "Orvane置顶工具" in GBK, a NUL, then blanks up to the 64th byte.
@@ -78,10 +80,10 @@ TEST_F(TrayTest, LeftButtonDownOnTheIconRestores) {
     form.cmdMini_Click();
     ws.log.clear();
     form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
-    EXPECT_EQ(ws.GetWindowState(), WindowState::Normal);
-    EXPECT_TRUE(ws.IsVisible());
-    EXPECT_TRUE(ws.mainFocused);
-    EXPECT_TRUE(ws.trayIcons.empty()) << "the icon goes at once";
+    EXPECT_EQ(ws.window.GetWindowState(), WindowState::Normal);
+    EXPECT_TRUE(ws.window.IsVisible());
+    EXPECT_TRUE(ws.window.mainFocused);
+    EXPECT_TRUE(ws.tray.trayIcons.empty()) << "the icon goes at once";
 }
 
 TEST_F(TrayTest, OtherNotificationsDoNothing) {
@@ -93,7 +95,7 @@ TEST_F(TrayTest, OtherNotificationsDoNothing) {
         form.Form_MouseMove(TrayNotification(m));
     }
     EXPECT_TRUE(ws.log.empty());
-    EXPECT_FALSE(ws.IsVisible());
+    EXPECT_FALSE(ws.window.IsVisible());
 }
 
 TEST_F(TrayTest, NotificationOnANormalWindowDoesNothing) {
@@ -113,47 +115,47 @@ TEST_F(TrayTest, PointerMovementNeverRestores) {
         }
     }
     EXPECT_TRUE(ws.log.empty());
-    EXPECT_FALSE(ws.IsVisible());
+    EXPECT_FALSE(ws.window.IsVisible());
 }
 
 // The shell timed out on the add but shows the icon: the icon still brings
 // the window back, and the retries never add a second one.
 TEST_F(TrayTest, AnIconTheShellDidNotConfirmStillRestores) {
-    ws.shell = FakeWindowSystem::Shell::TimesOut;
+    ws.tray.shell = FakeTray::Shell::TimesOut;
     form.cmdMini_Click();
     for (int tick = 0; tick < 100; ++tick) {
         form.Timer1_Timer();
     }
-    EXPECT_EQ(ws.trayIcons.size(), 1u);
+    EXPECT_EQ(ws.tray.trayIcons.size(), 1u);
     form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
-    EXPECT_TRUE(ws.IsVisible());
-    EXPECT_TRUE(ws.trayIcons.empty());
+    EXPECT_TRUE(ws.window.IsVisible());
+    EXPECT_TRUE(ws.tray.trayIcons.empty());
 }
 
 // Gone to the tray before the shell was up: the icon comes once it is, and
 // exactly one.
 TEST_F(TrayTest, AnIconTheShellWasNotReadyForComesLater) {
-    ws.shell = FakeWindowSystem::Shell::NotReady;
+    ws.tray.shell = FakeTray::Shell::NotReady;
     form.cmdMini_Click();
     for (int tick = 0; tick < 12; ++tick) {
         form.Timer1_Timer();
     }
-    EXPECT_TRUE(ws.trayIcons.empty());
-    ws.shell = FakeWindowSystem::Shell::Ready;
+    EXPECT_TRUE(ws.tray.trayIcons.empty());
+    ws.tray.shell = FakeTray::Shell::Ready;
     for (int tick = 0; tick < 100; ++tick) {
         form.Timer1_Timer();
     }
-    EXPECT_EQ(ws.trayIcons.size(), 1u);
-    const std::size_t adds = ws.trayAdds.size();
-    ws.trayIcons.clear();  // the shell started again and lost it
+    EXPECT_EQ(ws.tray.trayIcons.size(), 1u);
+    const std::size_t adds = ws.tray.trayAdds.size();
+    ws.tray.trayIcons.clear();  // the shell started again and lost it
     form.TaskbarCreated();
     for (int tick = 0; tick < 100; ++tick) {
         form.Timer1_Timer();
     }
-    EXPECT_EQ(ws.trayAdds.size(), adds + 1);
-    EXPECT_EQ(ws.trayIcons.size(), 1u);
+    EXPECT_EQ(ws.tray.trayAdds.size(), adds + 1);
+    EXPECT_EQ(ws.tray.trayIcons.size(), 1u);
     form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
-    EXPECT_TRUE(ws.IsVisible());
+    EXPECT_TRUE(ws.window.IsVisible());
 }
 
 TEST_F(TrayTest, EveryMinimiseAddsAFreshIcon) {
@@ -161,32 +163,32 @@ TEST_F(TrayTest, EveryMinimiseAddsAFreshIcon) {
         form.cmdMini_Click();
         form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
     }
-    EXPECT_EQ(ws.trayAdds.size(), 3u);
-    EXPECT_EQ(ws.trayDeletes.size(), 3u);
+    EXPECT_EQ(ws.tray.trayAdds.size(), 3u);
+    EXPECT_EQ(ws.tray.trayDeletes.size(), 3u);
 }
 
 TEST_F(TrayTest, ClosingFromTheTrayDeletesTheIcon) {
     form.cmdMini_Click();
     form.Form_Unload();
-    ASSERT_EQ(ws.trayDeletes.size(), 1u);
-    EXPECT_EQ(ws.trayDeletes[0].uID, FakeWindowSystem::kMainIcon);
+    ASSERT_EQ(ws.tray.trayDeletes.size(), 1u);
+    EXPECT_EQ(ws.tray.trayDeletes[0].uID, FakeWindow::kMainIcon);
 }
 
 TEST_F(TrayTest, ExplorerRestartBringsTheIconBackOnlyWhileHidden) {
     form.TaskbarCreated();
-    EXPECT_TRUE(ws.trayAdds.empty()) << "a shown window has no icon to restore";
+    EXPECT_TRUE(ws.tray.trayAdds.empty()) << "a shown window has no icon to restore";
     form.cmdMini_Click();
     form.TaskbarCreated();
-    EXPECT_EQ(ws.trayAdds.size(), 2u);
+    EXPECT_EQ(ws.tray.trayAdds.size(), 2u);
 }
 
 TEST_F(TrayTest, HotkeyWorksWhileHidden) {
     form.cmdMini_Click();
-    ws.keysDown = {119};
-    ws.foreground = 0x7000;
-    ws.exStyles[0x7000] = 0;
+    ws.desktop.keysDown = {119};
+    ws.desktop.foreground = 0x7000;
+    ws.desktop.exStyles[0x7000] = 0;
     form.Timer1_Timer();
-    EXPECT_EQ(ws.exStyles[0x7000], platform::kExStyleTopmost);
+    EXPECT_EQ(ws.desktop.exStyles[0x7000], platform::kExStyleTopmost);
 }
 
 }  // namespace

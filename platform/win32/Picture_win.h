@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "platform/Handles_win.h"
+#include "platform/win32/Handles_win.h"
 
 namespace platform::win {
 

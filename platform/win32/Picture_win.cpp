@@ -1,4 +1,4 @@
-#include "platform/Picture_win.h"
+#include "platform/win32/Picture_win.h"
 
 #include <objidl.h>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/FormWindow_win.h"
+#include "platform/win32/FormWindow_win.h"
 
 namespace platform::win {
 namespace {

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "platform/FormWindow_win.h"
+#include "platform/win32/FormWindow_win.h"
 
 namespace platform::win {
 

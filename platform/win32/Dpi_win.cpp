@@ -1,6 +1,6 @@
-#include "platform/Dpi_win.h"
+#include "platform/win32/Dpi_win.h"
 
-#include "platform/FormWindow_win.h"
+#include "platform/win32/FormWindow_win.h"
 
 namespace platform::win {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/Text_win.h"
+#include "platform/win32/Encoding_win.h"
 
 #include <windows.h>
 

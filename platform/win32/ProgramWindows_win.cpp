@@ -1,9 +1,7 @@
-#include "platform/WindowSystem_win.h"
+#include "platform/win32/ProgramWindows_win.h"
 
 #include <windows.h>
 #include <windowsx.h>
-
-#include "platform/Text_win.h"
 
 namespace platform::win {
 namespace {
@@ -23,20 +21,21 @@ void ShowFirstTime(HWND hwnd, int showCommand) {
 
 }  // namespace
 
-Win32WindowSystem::Win32WindowSystem(const ProgramDefinition& program)
-    : program_(program),
-      instanceMutex_(::CreateMutexW(nullptr, FALSE, program.mutexName)),
-      previousInstance_(::GetLastError() == ERROR_ALREADY_EXISTS),
-      smallIcon_(LoadIconSized(program.iconResource, ::GetSystemMetrics(SM_CXSMICON))),
-      taskbarCreatedMessage_(::RegisterWindowMessageW(L"TaskbarCreated")) {}
+ProgramWindows::ProgramWindows(const ProgramDefinition& program)
+    : program_(program), taskbarCreatedMessage_(::RegisterWindowMessageW(L"TaskbarCreated")) {}
 
-Win32WindowSystem::~Win32WindowSystem() {
-    events_ = nullptr;  // windows still open now close without raising events
+ProgramWindows::~ProgramWindows() {
+    CloseAll();
+}
+
+// Windows still open now close without raising events.
+void ProgramWindows::CloseAll() {
+    events_ = nullptr;
     about_.reset();
     main_.reset();
 }
 
-int Win32WindowSystem::Run(WindowEvents& events, int showCommand) {
+int ProgramWindows::Run(WindowEvents& events, int showCommand) {
     main_ = std::make_unique<FormWindow>(program_.mainForm, Host(), program_.iconResource);
     if (!MainHwnd()) {
         return 1;
@@ -46,23 +45,23 @@ int Win32WindowSystem::Run(WindowEvents& events, int showCommand) {
     events_ = &events;
     events_->Load();
     if (ending_) {
-        events_ = nullptr;
-        main_.reset();
+        CloseAll();
         return 0;
     }
     // Shown once loaded, unless the load sent it to the tray already.
-    if (!IsVisible() && GetWindowState() == WindowState::Normal) {
-        ShowFirstTime(MainHwnd(), showCommand);
+    HWND hwnd = MainHwnd();
+    if (!::IsWindowVisible(hwnd) && !::IsIconic(hwnd) && !::IsZoomed(hwnd)) {
+        ShowFirstTime(hwnd, showCommand);
     }
     MSG msg{};
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         Dispatch(msg);
     }
-    events_ = nullptr;
+    CloseAll();
     return static_cast<int>(msg.wParam);
 }
 
-void Win32WindowSystem::Dispatch(MSG& msg) {
+void ProgramWindows::Dispatch(MSG& msg) {
     if ((main_ && main_->PreTranslate(msg)) || (about_ && about_->PreTranslate(msg))) {
         return;
     }
@@ -70,15 +69,15 @@ void Win32WindowSystem::Dispatch(MSG& msg) {
     ::DispatchMessageW(&msg);
 }
 
-HWND Win32WindowSystem::MainHwnd() const {
+HWND ProgramWindows::MainHwnd() const {
     return main_ ? main_->hwnd() : nullptr;
 }
 
-WindowEvents* Win32WindowSystem::EventsFrom(const FormWindow& form) const {
+WindowEvents* ProgramWindows::EventsFrom(const FormWindow& form) const {
     return (&form == main_.get()) ? events_ : nullptr;
 }
 
-FormWindow* Win32WindowSystem::FormWith(app::Control control) const {
+FormWindow* ProgramWindows::FormWith(app::Control control) const {
     const int id = app::ControlId(control);
     if (main_ && main_->Has(id)) {
         return main_.get();
@@ -93,20 +92,20 @@ FormWindow* Win32WindowSystem::FormWith(app::Control control) const {
 
 // Only the main window's events go to the program; which handler each
 // raises is the program's to say.
-void Win32WindowSystem::OnClick(FormWindow& form, int control) {
+void ProgramWindows::OnClick(FormWindow& form, int control) {
     if (WindowEvents* events = EventsFrom(form)) {
         events->Clicked(control);
     }
 }
 
-void Win32WindowSystem::OnKeyUp(FormWindow& form, int control, int key, int shift) {
+void ProgramWindows::OnKeyUp(FormWindow& form, int control, int key, int shift) {
     if (WindowEvents* events = EventsFrom(form)) {
         events->KeyReleased(control, key, shift);
     }
 }
 
-void Win32WindowSystem::OnMouseMove(FormWindow& form, std::optional<int> label, WPARAM wParam,
-                                    LPARAM lParam) {
+void ProgramWindows::OnMouseMove(FormWindow& form, std::optional<int> label, WPARAM wParam,
+                                 LPARAM lParam) {
     WindowEvents* events = EventsFrom(form);
     if (!events) {
         return;
@@ -126,20 +125,20 @@ void Win32WindowSystem::OnMouseMove(FormWindow& form, std::optional<int> label, 
     events->MouseMoved(move);
 }
 
-void Win32WindowSystem::OnResize(FormWindow& form) {
+void ProgramWindows::OnResize(FormWindow& form) {
     if (WindowEvents* events = EventsFrom(form)) {
         events->Resize();
     }
 }
 
-void Win32WindowSystem::OnTimer(FormWindow& form) {
+void ProgramWindows::OnTimer(FormWindow& form) {
     if (WindowEvents* events = EventsFrom(form)) {
         events->Timer();
     }
 }
 
 // The unload event runs once, whichever way the program is closed.
-void Win32WindowSystem::Unload() {
+void ProgramWindows::Unload() {
     if (unloaded_ || !events_) {
         return;
     }
@@ -147,19 +146,19 @@ void Win32WindowSystem::Unload() {
     events_->Unload();
 }
 
-void Win32WindowSystem::OnClose(FormWindow& form) {
+void ProgramWindows::OnClose(FormWindow& form) {
     if (&form == main_.get()) {
         Unload();
     }
     ::DestroyWindow(form.hwnd());
 }
 
-bool Win32WindowSystem::AnyWindowLeft(const FormWindow& closing) const {
+bool ProgramWindows::AnyWindowLeft(const FormWindow& closing) const {
     const FormWindow* other = (&closing == main_.get()) ? about_.get() : main_.get();
     return other && other->hwnd();
 }
 
-void Win32WindowSystem::OnDestroyed(FormWindow& form) {
+void ProgramWindows::OnDestroyed(FormWindow& form) {
     if (&form == main_.get()) {
         ::KillTimer(form.hwnd(), kTimer1);
     }
@@ -170,8 +169,8 @@ void Win32WindowSystem::OnDestroyed(FormWindow& form) {
     }
 }
 
-bool Win32WindowSystem::OnOtherMessage(FormWindow& form, UINT message, WPARAM wParam,
-                                       LPARAM /*lParam*/, LRESULT& result) {
+bool ProgramWindows::OnOtherMessage(FormWindow& form, UINT message, WPARAM wParam,
+                                    LPARAM /*lParam*/, LRESULT& result) {
     WindowEvents* events = EventsFrom(form);
     if (!events) {
         return false;
@@ -192,15 +191,15 @@ bool Win32WindowSystem::OnOtherMessage(FormWindow& form, UINT message, WPARAM wP
 
 // --- the About window -------------------------------------------------------
 
-bool Win32WindowSystem::IsAboutLoaded() {
+bool ProgramWindows::IsAboutLoaded() const {
     return about_ && about_->hwnd();
 }
 
-void Win32WindowSystem::LoadAbout() {
+void ProgramWindows::LoadAbout() {
     about_ = std::make_unique<FormWindow>(program_.aboutForm, Host(), program_.iconResource);
 }
 
-void Win32WindowSystem::ShowAbout() {
+void ProgramWindows::ShowAbout() {
     if (!IsAboutLoaded()) {
         return;
     }
@@ -209,7 +208,7 @@ void Win32WindowSystem::ShowAbout() {
     ::SetForegroundWindow(hwnd);
 }
 
-void Win32WindowSystem::DoEvents() {
+void ProgramWindows::DoEvents() {
     MSG msg{};
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {

@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/Dpi_win.h"
+#include "platform/win32/Dpi_win.h"
 #include "platform/FormLayout.h"
-#include "platform/FormWindow_win.h"
-#include "platform/Text_win.h"
+#include "platform/win32/FormWindow_win.h"
+#include "platform/win32/Encoding_win.h"
 
 namespace platform::win {
 UniqueFont FormWindow::CreateFormFont(const FontSpec& font) const {

@@ -1,4 +1,4 @@
-#include "platform/FormWindow_win.h"
+#include "platform/win32/FormWindow_win.h"
 
 #include <windows.h>
 #include <windowsx.h>
@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/Dpi_win.h"
-#include "platform/Text_win.h"
+#include "platform/win32/Dpi_win.h"
+#include "platform/win32/Encoding_win.h"
 
 namespace platform::win {
 namespace {

@@ -6,7 +6,17 @@
 
 #include <utility>
 
+#include "platform/Handle.h"
+
 namespace platform::win {
+
+// Between the roles' handles and Win32's.
+inline HWND AsHwnd(Handle h) {
+    return reinterpret_cast<HWND>(h);
+}
+inline Handle AsHandle(const void* p) {
+    return reinterpret_cast<Handle>(p);
+}
 
 // One owner type per kind of handle: Traits says what an empty one is and how
 // to give one back.

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "platform/FormDef.h"
-#include "platform/Handles_win.h"
-#include "platform/Picture_win.h"
+#include "platform/win32/Handles_win.h"
+#include "platform/win32/Picture_win.h"
 
 namespace platform::win {
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "platform/Handles_win.h"
-#include "platform/Text_win.h"
+#include "platform/win32/Handles_win.h"
+#include "platform/win32/Encoding_win.h"
 
 namespace platform::files {
 

@@ -1,0 +1,32 @@
+// The controls of both windows as the handlers use them: captions and texts,
+// enabled and focus, check values, colours, and the one message box.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/Control.h"
+
+namespace app {
+
+// 0x00BBGGRR, as GDI's COLORREF.
+using Colour = std::uint32_t;
+
+class Controls {
+  public:
+    virtual ~Controls() = default;
+
+    virtual std::string GetText(Control control) = 0;
+    virtual void SetText(Control control, const std::string& text) = 0;
+    virtual bool IsEnabled(Control control) = 0;
+    virtual void SetEnabled(Control control, bool enabled) = 0;
+    virtual void SetFocus(Control control) = 0;
+    virtual int GetCheckValue(Control control) = 0;
+    // Raises the check box's click event when the value changes.
+    virtual void SetCheckValue(Control control, int value) = 0;
+    virtual void SetForeColour(Control control, Colour colour) = 0;
+    // OK button only, the application's title as caption; returns when dismissed.
+    virtual void ShowMessage(const std::string& text) = 0;
+};
+
+}  // namespace app

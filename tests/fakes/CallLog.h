@@ -1,0 +1,27 @@
+// What the handlers asked of the fakes, in order, shared by every fake of a
+// test so that the order across roles shows too.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fakes {
+
+using CallLog = std::vector<std::string>;
+
+// Calls in the log that start with prefix.
+inline int Count(const CallLog& log, const std::string& prefix) {
+    return static_cast<int>(std::count_if(
+        log.begin(), log.end(), [&](const std::string& s) { return s.rfind(prefix, 0) == 0; }));
+}
+
+inline std::string Hex(std::uintptr_t value) {
+    std::ostringstream out;
+    out << std::hex << value;
+    return out.str();
+}
+
+}  // namespace fakes

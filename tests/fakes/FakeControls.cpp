@@ -1,0 +1,42 @@
+#include "tests/fakes/FakeControls.h"
+
+#include "app/MainForm.h"
+
+namespace fakes {
+
+FakeControls::FakeControls(CallLog& log) : log_(log) {
+    for (int i = 0; i < app::kFrmPos.controlCount; ++i) {
+        const platform::ControlDef& c = app::kFrmPos.controls[i];
+        const auto control = static_cast<app::Control>(c.id - app::facts::kFirstControlId);
+        texts[control] = c.caption;
+        enabled[control] = c.enabled;
+        colours[control] = c.foreColour;
+    }
+    checks[app::Control::CbAuto] = 0;
+}
+
+void FakeControls::SetText(app::Control control, const std::string& text) {
+    log_.push_back("SetText " + std::to_string(static_cast<int>(control)) + " " + text);
+    texts[control] = text;
+}
+
+void FakeControls::SetFocus(app::Control control) {
+    log_.push_back("SetFocus " + std::to_string(static_cast<int>(control)));
+    focused = control;
+}
+
+void FakeControls::SetCheckValue(app::Control control, int value) {
+    log_.push_back("SetCheckValue " + std::to_string(value));
+    const bool changed = checks[control] != value;
+    checks[control] = value;
+    if (changed && events) {
+        events->Clicked(app::ControlId(control));
+    }
+}
+
+void FakeControls::ShowMessage(const std::string& text) {
+    log_.push_back("MessageBox " + text);
+    messageBoxes.push_back(text);
+}
+
+}  // namespace fakes

@@ -1,0 +1,44 @@
+// The controls in memory, as the main window is designed.  Setting the check
+// box's value raises its click event, as a real change does, through whatever
+// events are connected.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/Controls.h"
+#include "platform/WindowEvents.h"
+#include "tests/fakes/CallLog.h"
+
+namespace fakes {
+
+class FakeControls final : public app::Controls {
+  public:
+    explicit FakeControls(CallLog& log);
+
+    platform::WindowEvents* events = nullptr;
+    std::map<app::Control, std::string> texts;
+    std::map<app::Control, bool> enabled;
+    std::map<app::Control, int> checks;
+    std::map<app::Control, app::Colour> colours;
+    app::Control focused = app::Control::Command1;
+    std::vector<std::string> messageBoxes;
+
+    std::string GetText(app::Control control) override { return texts[control]; }
+    void SetText(app::Control control, const std::string& text) override;
+    bool IsEnabled(app::Control control) override { return enabled[control]; }
+    void SetEnabled(app::Control control, bool on) override { enabled[control] = on; }
+    void SetFocus(app::Control control) override;
+    int GetCheckValue(app::Control control) override { return checks[control]; }
+    void SetCheckValue(app::Control control, int value) override;
+    void SetForeColour(app::Control control, app::Colour colour) override {
+        colours[control] = colour;
+    }
+    void ShowMessage(const std::string& text) override;
+
+  private:
+    CallLog& log_;
+};
+
+}  // namespace fakes

@@ -1,0 +1,46 @@
+#include "tests/fakes/FakeDesktop.h"
+
+namespace fakes {
+namespace {
+
+constexpr std::int16_t kKeyDown = static_cast<std::int16_t>(0x8000);
+constexpr std::int16_t kPressedSinceLastCall = 0x0001;
+
+}  // namespace
+
+std::int16_t FakeDesktop::GetAsyncKeyState(std::int32_t key) {
+    log_.push_back("GetAsyncKeyState " + std::to_string(key));
+    if (keysDown.count(key)) {
+        return kKeyDown;
+    }
+    return keysPressedBefore.erase(key) ? kPressedSinceLastCall : std::int16_t{0};
+}
+
+platform::Handle FakeDesktop::GetForegroundWindow() {
+    log_.push_back("GetForegroundWindow");
+    return foreground;
+}
+
+std::uint32_t FakeDesktop::GetExtendedStyle(platform::Handle window) {
+    log_.push_back("GetExtendedStyle " + Hex(window));
+    const auto it = exStyles.find(window);
+    return it == exStyles.end() ? 0 : it->second;
+}
+
+bool FakeDesktop::SetWindowPos(platform::Handle window, platform::InsertAfter where,
+                               std::uint32_t flags) {
+    log_.push_back("SetWindowPos " + Hex(window) + " " + std::to_string(static_cast<int>(where)) +
+                   " flags " + Hex(flags));
+    const auto it = exStyles.find(window);
+    if (it == exStyles.end()) {
+        return false;  // no such window
+    }
+    if (where == platform::InsertAfter::Topmost) {
+        it->second |= platform::kExStyleTopmost;
+    } else {
+        it->second &= ~platform::kExStyleTopmost;
+    }
+    return true;
+}
+
+}  // namespace fakes

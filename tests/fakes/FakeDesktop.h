@@ -1,0 +1,34 @@
+// The desktop in memory: keys the test holds down, a foreground window, and
+// extended styles whose topmost bit follows SetWindowPos.
+#pragma once
+
+#include <map>
+#include <set>
+
+#include "platform/Desktop.h"
+#include "tests/fakes/CallLog.h"
+
+namespace fakes {
+
+class FakeDesktop final : public platform::Desktop {
+  public:
+    explicit FakeDesktop(CallLog& log) : log_(log) {}
+
+    std::set<int> keysDown;
+    // Keys pressed since the last look (the low bit), not down now.
+    std::set<int> keysPressedBefore;
+    platform::Handle foreground = 0;
+    // The windows there are; SetWindowPos fails for any other.
+    std::map<platform::Handle, std::uint32_t> exStyles;
+
+    std::int16_t GetAsyncKeyState(std::int32_t key) override;
+    platform::Handle GetForegroundWindow() override;
+    std::uint32_t GetExtendedStyle(platform::Handle window) override;
+    bool SetWindowPos(platform::Handle window, platform::InsertAfter where,
+                      std::uint32_t flags) override;
+
+  private:
+    CallLog& log_;
+};
+
+}  // namespace fakes

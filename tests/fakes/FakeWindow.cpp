@@ -1,0 +1,31 @@
+#include "tests/fakes/FakeWindow.h"
+
+namespace fakes {
+
+void FakeWindow::EndInstance() {
+    log_.push_back("EndInstance");
+    ended = true;
+}
+
+void FakeWindow::SetWindowState(platform::WindowState state) {
+    log_.push_back("SetWindowState " + std::to_string(static_cast<int>(state)));
+    if (state == state_) {
+        return;
+    }
+    state_ = state;
+    if (events) {
+        events->Resize();
+    }
+}
+
+void FakeWindow::SetVisible(bool visible) {
+    log_.push_back(visible ? "Show" : "Hide");
+    visible_ = visible;
+}
+
+void FakeWindow::FocusMainWindow() {
+    log_.push_back("FocusMainWindow");
+    mainFocused = true;
+}
+
+}  // namespace fakes

@@ -1,0 +1,38 @@
+// The main window in memory.  A change of its state raises the resize event,
+// as a real one does, through whatever events are connected.
+#pragma once
+
+#include "app/Window.h"
+#include "tests/fakes/CallLog.h"
+
+namespace fakes {
+
+class FakeWindow final : public app::Window {
+  public:
+    static constexpr platform::Handle kMainWindow = 0x10010;
+    static constexpr platform::Handle kMainIcon = 0x20020;
+
+    explicit FakeWindow(CallLog& log) : log_(log) {}
+
+    platform::WindowEvents* events = nullptr;
+    bool previousInstance = false;
+    bool ended = false;
+    bool mainFocused = false;
+
+    bool PreviousInstance() override { return previousInstance; }
+    void EndInstance() override;
+    platform::Handle MainWindow() override { return kMainWindow; }
+    platform::Handle MainIcon() override { return kMainIcon; }
+    platform::WindowState GetWindowState() override { return state_; }
+    void SetWindowState(platform::WindowState state) override;
+    bool IsVisible() override { return visible_; }
+    void SetVisible(bool visible) override;
+    void FocusMainWindow() override;
+
+  private:
+    CallLog& log_;
+    platform::WindowState state_ = platform::WindowState::Normal;
+    bool visible_ = true;
+};
+
+}  // namespace fakes
