@@ -47,8 +47,12 @@ class frmPos final : public FormEvents {
     std::int16_t AutoTray() const { return AutoTray_; }
 
   private:
+    // Whether the user hears of a save that loses a change: never at the
+    // close, which log-off runs too, where a message would hold it up.
+    enum class LostChange { Tell, StayQuiet };
+
     bool IsKeyDown(std::int16_t key);
-    void SaveConfig();
+    void SaveConfig(LostChange lost = LostChange::Tell);
     void AddTrayIcon();
     void RetryTrayIcon();
     void DeleteTrayIcon();
@@ -60,6 +64,7 @@ class frmPos final : public FormEvents {
     std::int16_t AutoTray_ = 0;
     platform::TrayRecord TrayData_{};
     tray::AddRetry trayRetry_;
+    bool saveFailureTold_ = false;  // at most once a run
 };
 
 }  // namespace app
