@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "app/Colours.h"
 #include "app/FormEvents.h"
 #include "app/Platform.h"
 #include "tray/TrayIcon.h"
@@ -42,6 +43,10 @@ class frmPos final : public FormEvents {
     void LbQQ_Click() override;
     void LbQQ_MouseMove(const platform::MouseMove& event) override;
 
+    // The system's colours or the high-contrast setting changed: the
+    // contact line takes its colours from these from now on.
+    void ColoursChanged(const FormColours& colours);
+
     platform::Handle TargetWindow() const { return TargetWindow_; }
     std::int16_t HotKey() const { return HotKey_; }
     std::int16_t AutoTray() const { return AutoTray_; }
@@ -65,6 +70,7 @@ class frmPos final : public FormEvents {
     platform::TrayRecord TrayData_{};
     tray::AddRetry trayRetry_;
     bool saveFailureTold_ = false;  // at most once a run
+    LinkColours link_;
 };
 
 }  // namespace app
