@@ -13,7 +13,7 @@ void frmPos::SaveConfig(LostChange lost) {
         return;
     }
     saveFailureTold_ = true;
-    ws_.ShowMessage(SaveFailedMessage());
+    ws_.ShowMessage(kSaveFailedMessage);
 }
 
 // Raised for the user's clicks and for every change the program makes.
