@@ -214,7 +214,7 @@ TEST_F(SaveFailureMessageTest, OnceARunForAChangeThatIsLost) {
 
     ChooseKey(65);
     ASSERT_EQ(ws.messageBoxes.size(), 1u);
-    EXPECT_NE(ws.messageBoxes[0].find("C:\\TopConfig.ini"), std::string::npos);
+    EXPECT_NE(ws.messageBoxes[0].find(settings::kConfigPath), std::string::npos);
 
     ws.checks[app::Control::CbAuto] = 1;
     form.CbAuto_Click();
