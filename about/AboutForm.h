@@ -5,6 +5,7 @@
 
 #include "app/resource.h"
 #include "app/version.h"
+#include "app/Colours.h"
 #include "app/Control.h"
 #include "app/Facts.h"
 #include "platform/FormDef.h"
@@ -15,7 +16,7 @@ using app::Control;
 using app::ControlId;
 using platform::ControlKind;
 
-constexpr std::uint32_t kBlack = 0x00000000;
+using app::kBlack;
 
 constexpr platform::FontSpec kKaiTi12Bold{"楷体", 120, platform::kWeightBold, false};
 constexpr platform::FontSpec kLiShu15Bold{"隶书", 150, platform::kWeightBold, false};

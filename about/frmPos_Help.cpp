@@ -1,6 +1,5 @@
 // The help button, the contact link and its colour.
 #include "about/WebLinks.h"
-#include "app/MainForm.h"
 #include "app/frmPos.h"
 
 namespace app {
@@ -19,8 +18,13 @@ void frmPos::LbQQ_Click() {
     about::OpenPage(ws_.help, about::kShopPage);
 }
 
+void frmPos::ColoursChanged(const FormColours& colours) {
+    link_ = colours.link;
+    ws_.controls.SetForeColour(Control::LbQQ, link_.atRest);
+}
+
 void frmPos::LbQQ_MouseMove(const platform::MouseMove& /*event*/) {
-    ws_.controls.SetForeColour(Control::LbQQ, kLinkRed);
+    ws_.controls.SetForeColour(Control::LbQQ, link_.underPointer);
 }
 
 }  // namespace app

@@ -4,15 +4,12 @@
 #include <iterator>
 
 #include "app/version.h"
+#include "app/Colours.h"
 #include "app/Control.h"
 #include "app/Facts.h"
 #include "platform/FormDef.h"
 
 namespace app {
-
-constexpr std::uint32_t kFormBackColour = 0x00FFC0C0;  // a soft lavender blue
-constexpr std::uint32_t kLinkBlue = 0x00FF0000;
-constexpr std::uint32_t kLinkRed = 0x000000FF;
 
 constexpr platform::FontSpec kSongTi12{"宋体", 120, platform::kWeightNormal, false};
 constexpr platform::FontSpec kFangSong10Underlined{"仿宋", 105, platform::kWeightNormal, true};
@@ -46,7 +43,7 @@ inline constexpr platform::ControlDef kMainControls[] = {
      .kind = ControlKind::CheckBox,
      .caption = "下次自动托盘显示",
      .rect = {2430, 945, 1905, 315},
-     .backColour = kFormBackColour,
+     .backColour = kLavender,
      .textLeftOfBox = true},
     {.id = ControlId(Control::Command1),
      .kind = ControlKind::Button,
@@ -69,7 +66,7 @@ inline constexpr platform::FormDef kFrmPos{
     .clientHeight = 1335,
     .left = 7200,
     .top = 4650,
-    .backColour = kFormBackColour,
+    .backColour = kLavender,
     .border = platform::Border::FixedSingle,
     .controls = kMainControls,
     .controlCount = static_cast<int>(std::size(kMainControls)),

@@ -34,7 +34,7 @@ void frmPos::Form_Load() {
 
 void frmPos::Form_Unload() {
     DeleteTrayIcon();
-    SaveConfig();
+    SaveConfig(LostChange::StayQuiet);
 }
 
 void frmPos::ShowHotKeyName(std::int16_t key) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "app/Colours.h"
 #include "app/FormEvents.h"
 #include "app/Platform.h"
 #include "tray/TrayIcon.h"
@@ -44,13 +45,21 @@ class frmPos final : public FormEvents, public ControlEvents {
     void LbQQ_Click() override;
     void LbQQ_MouseMove(const platform::MouseMove& event) override;
 
+    // The system's colours or the high-contrast setting changed: the
+    // contact line takes its colours from these from now on.
+    void ColoursChanged(const FormColours& colours);
+
     platform::Handle TargetWindow() const { return TargetWindow_; }
     std::int16_t HotKey() const { return HotKey_; }
     std::int16_t AutoTray() const { return AutoTray_; }
 
   private:
+    // Whether the user hears of a save that loses a change: never at the
+    // close, which log-off runs too, where a message would hold it up.
+    enum class LostChange { Tell, StayQuiet };
+
     bool IsKeyDown(std::int16_t key);
-    void SaveConfig();
+    void SaveConfig(LostChange lost = LostChange::Tell);
     void AddTrayIcon();
     void RetryTrayIcon();
     void DeleteTrayIcon();
@@ -62,6 +71,8 @@ class frmPos final : public FormEvents, public ControlEvents {
     std::int16_t AutoTray_ = 0;
     platform::TrayRecord TrayData_{};
     tray::AddRetry trayRetry_;
+    bool saveFailureTold_ = false;  // at most once a run
+    LinkColours link_;
 };
 
 }  // namespace app

@@ -40,6 +40,11 @@ FirstTwoLines SplitFirstTwoLines(std::string_view content) {
     return lines;
 }
 
+// A key code that didn't fit leaves the start's 0 in place.
+StartSettings AsApplied(const LoadedConfig& config) {
+    return StartSettings{.hotKey = config.hotKey.value_or(0), .autoTray = config.autoTray};
+}
+
 }  // namespace
 
 LoadedConfig ParseConfig(std::string_view content) {
@@ -77,10 +82,23 @@ std::optional<LoadedConfig> LoadConfig(platform::FileStore& files) {
     return ParseConfig(content.value_or(std::string()));
 }
 
-void SaveConfigFile(platform::FileStore& files, std::int16_t hotKey, int checkValue) {
-    // Whether it worked is nobody's business but the file's: a save that
-    // can't write loses the settings silently, as it always has.
-    (void)files.ReplaceFileContents(kConfigPath, FormatConfig(hotKey, checkValue));
+StartSettings SettingsAtNextStart(platform::FileStore& files) {
+    const std::optional<LoadedConfig> config = LoadConfig(files);
+    if (!config) {
+        return StartSettings{};
+    }
+    return AsApplied(*config);
+}
+
+SaveResult SaveConfigFile(platform::FileStore& files, std::int16_t hotKey, int checkValue) {
+    const std::string content = FormatConfig(hotKey, checkValue);
+    if (files.ReplaceFileContents(kConfigPath, content)) {
+        return SaveResult::Written;
+    }
+    // Compared as the next start reads them, not byte for byte: a file in
+    // another spelling of the same numbers loses nothing either.
+    const StartSettings wanted = AsApplied(ParseConfig(content));
+    return SettingsAtNextStart(files) == wanted ? SaveResult::NothingLost : SaveResult::ChangeLost;
 }
 
 }  // namespace settings

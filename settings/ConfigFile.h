@@ -40,6 +40,25 @@ std::string FormatConfig(std::int16_t hotKey, int checkValue);
 // Nothing when it is missing; a file that can't be read loads as empty.
 std::optional<LoadedConfig> LoadConfig(platform::FileStore& files);
 
-void SaveConfigFile(platform::FileStore& files, std::int16_t hotKey, int checkValue);
+// The two settings as a start of the program applies them.
+struct StartSettings {
+    std::int16_t hotKey = kDefaultHotKey;
+    std::int16_t autoTray = 0;
+    friend bool operator==(const StartSettings&, const StartSettings&) = default;
+};
+
+// What the next start would take from the file as it stands: the defaults
+// when it is missing or can't be read, a key code of 0 when line 1 doesn't
+// fit in 16 bits.
+StartSettings SettingsAtNextStart(platform::FileStore& files);
+
+enum class SaveResult {
+    Written,      // the file holds the new content
+    NothingLost,  // nothing was written, but the file already gives these settings
+    ChangeLost,   // nothing was written, and the next start would not see the change
+};
+
+[[nodiscard]] SaveResult SaveConfigFile(platform::FileStore& files, std::int16_t hotKey,
+                                        int checkValue);
 
 }  // namespace settings

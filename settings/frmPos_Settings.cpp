@@ -1,11 +1,19 @@
-// When the main window writes the settings file.
+// When the main window writes the settings file, and when it says a save failed.
+#include "app/Messages.h"
 #include "app/frmPos.h"
 #include "settings/ConfigFile.h"
 
 namespace app {
 
-void frmPos::SaveConfig() {
-    settings::SaveConfigFile(ws_.files, HotKey_, ws_.controls.GetCheckValue(Control::CbAuto));
+void frmPos::SaveConfig(LostChange lost) {
+    const settings::SaveResult result =
+        settings::SaveConfigFile(ws_.files, HotKey_, ws_.controls.GetCheckValue(Control::CbAuto));
+    if (result != settings::SaveResult::ChangeLost || lost == LostChange::StayQuiet ||
+        saveFailureTold_) {
+        return;
+    }
+    saveFailureTold_ = true;
+    ws_.controls.ShowMessage(kSaveFailedMessage);
 }
 
 // Raised for the user's clicks and for every change the program makes.

@@ -1,5 +1,4 @@
 // Hiding the main window in the notification area and bringing it back.
-#include "app/MainForm.h"
 #include "app/frmPos.h"
 #include "tray/TrayIcon.h"
 
@@ -58,7 +57,7 @@ void frmPos::Form_MouseMove(const platform::MouseMove& event) {
         DeleteTrayIcon();
     }
     // Anywhere on the window but the contact line, the link is at rest.
-    ws_.controls.SetForeColour(Control::LbQQ, kLinkBlue);
+    ws_.controls.SetForeColour(Control::LbQQ, link_.atRest);
 }
 
 // Explorer came back without our icon; a hidden window would be lost.

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "about/WebLinks.h"
-#include "app/MainForm.h"
+#include "app/Colours.h"
 #include "app/frmPos.h"
 #include "tests/fakes/FakePlatform.h"
 
@@ -84,6 +84,17 @@ TEST_F(HelpTest, LinkColours) {
     tray.lParam = platform::wm::kMouseMove;
     form.Form_MouseMove(tray);
     EXPECT_EQ(ws.controls.colours[Control::LbQQ], app::kLinkBlue) << "a tray notification too";
+}
+
+// Under high contrast the line keeps changing under the pointer, in the
+// theme's colours.
+TEST_F(HelpTest, LinkColoursFollowTheTheme) {
+    form.ColoursChanged(app::ColoursFor(true, {.windowText = 0xFFFFFF, .hotLight = 0x00FFFF}));
+    EXPECT_EQ(ws.controls.colours[Control::LbQQ], 0x00FFFFu) << "at once";
+    form.LbQQ_MouseMove({});
+    EXPECT_EQ(ws.controls.colours[Control::LbQQ], 0xFFFFFFu);
+    form.Form_MouseMove({});
+    EXPECT_EQ(ws.controls.colours[Control::LbQQ], 0x00FFFFu);
 }
 
 }  // namespace

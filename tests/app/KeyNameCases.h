@@ -12,6 +12,9 @@ namespace tests {
 struct KeyNameCase {
     int code;
     std::optional<std::string> name;  // none: the code has no name
+    // An input method's own key: named when read from the file, but its
+    // key-up in the capture box changes nothing.
+    bool ignoredByTheBox = false;
 };
 
 inline const std::vector<KeyNameCase>& KeyNameCases() {
@@ -42,7 +45,9 @@ inline const std::vector<KeyNameCase>& KeyNameCases() {
         {219, "["},
         {222, "'"},
         // ...and failing that, the number.
-        {229, "229"},
+        // (229 is VK_PROCESSKEY, what an input method reports for a key it
+        // takes: the capture box ignores it.)
+        {229, "229", true},
         {255, "255"},
         // Codes outside 0 to 255 have no name.
         {256, std::nullopt},

@@ -1,6 +1,7 @@
 // What the executable carries: version block, manifest, icon, picture; and,
 // for the 32-bit release, what kind of file it is and which DLLs it needs.
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -76,19 +77,29 @@ void CheckResources(const std::wstring& exe) {
 
     const std::string group = Resource(module, RT_GROUP_ICON, 1);
     EXPECT_TRUE(group.size() >= 6 + 2 * sizeof(IconDirEntry));
+    // The two designed 16-colour images, then the same drawing for 125, 150
+    // and 200 per cent as 32-bit PNG images.
     WORD count = 0;
     std::memcpy(&count, group.data() + 4, sizeof(count));
-    EXPECT_EQ(count, WORD{2});
-    std::vector<int> sizes;
+    std::vector<std::array<int, 3>> images;  // side, bits per pixel, PNG or not
     for (WORD i = 0; i < count; ++i) {
         IconDirEntry entry{};
         std::memcpy(&entry, group.data() + 6 + i * sizeof(entry), sizeof(entry));
-        EXPECT_EQ(entry.bitCount, WORD{4});
-        EXPECT_EQ(entry.colours, BYTE{16});
-        sizes.push_back(entry.width);
+        const std::string image = Resource(module, RT_ICON, entry.id);
+        images.push_back({entry.width, entry.bitCount, image.rfind("\x89PNG", 0) == 0});
+        // The system decodes each at its own size.
+        std::vector<BYTE> bits(image.begin(), image.end());
+        HICON icon = ::CreateIconFromResourceEx(bits.data(), static_cast<DWORD>(bits.size()), TRUE,
+                                                0x00030000, entry.width, entry.width, 0);
+        EXPECT_TRUE(icon != nullptr);
+        if (icon) {
+            ::DestroyIcon(icon);
+        }
     }
-    std::sort(sizes.begin(), sizes.end());
-    EXPECT_TRUE((sizes == std::vector<int>{16, 32}));
+    std::sort(images.begin(), images.end());
+    const std::vector<std::array<int, 3>> expected = {
+        {16, 4, 0}, {20, 32, 1}, {24, 32, 1}, {32, 4, 0}, {40, 32, 1}, {48, 32, 1}, {64, 32, 1}};
+    EXPECT_TRUE(images == expected);
 
     const std::string gif = Resource(module, RT_RCDATA, 101);
     EXPECT_TRUE(gif.rfind("GIF8", 0) == 0);

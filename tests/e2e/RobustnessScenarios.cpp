@@ -38,6 +38,40 @@ void FolderAtTheSettingsPath(const Paths& paths) {
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
 }
 
+// A change that can't be saved is told once, in the application's message
+// box naming the file; the next is not, nor is the close.
+void SaveThatCannotLand(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    EXPECT_TRUE(::CreateDirectoryW(kConfigPath, nullptr) != FALSE);
+    bool namesTheFile = false;
+    bool secondTold = true;
+    {
+        Program program(paths.program);
+        const auto messageBox = [&] {
+            const auto boxes = TopLevelWindows(program.pid(), L"#32770");
+            return boxes.empty() ? nullptr : boxes.front();
+        };
+        ::PostMessageW(program.Control(Id::CbAuto), BM_CLICK, 0, 0);
+        HWND box = nullptr;
+        WaitFor([&] {
+            box = messageBox();
+            return box && ::IsWindowVisible(box);
+        });
+        for (HWND label : ChildWindows(box, L"Static")) {
+            namesTheFile =
+                namesTheFile || Text(label).find(L"C:\\TopConfig.ini") != std::wstring::npos;
+        }
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+        WaitFor([&] { return !::IsWindow(box); });
+        ::PostMessageW(program.Control(Id::CbAuto), BM_CLICK, 0, 0);
+        secondTold = WaitFor([&] { return messageBox() != nullptr; }, 1000);
+        program.Close();  // and no message holds the close up
+    }
+    ::RemoveDirectoryW(kConfigPath);
+    EXPECT_TRUE(namesTheFile);
+    EXPECT_TRUE(!secondTold);
+}
+
 void LockedSettingsFile(const Paths& paths) {
     const std::string stored = " 65 \r\n 1 \r\n";
     EXPECT_TRUE(WriteFileBytes(kConfigPath, stored));
@@ -291,6 +325,7 @@ void NoForegroundWindow(const Paths& paths) {
 void AddRobustnessScenarios(Registry& registry) {
     registry["settings_folder"] = FolderAtTheSettingsPath;
     registry["settings_locked"] = LockedSettingsFile;
+    registry["settings_save_fails"] = SaveThatCannotLand;
     registry["settings_read_only"] = ReadOnlySettingsFile;
     registry["settings_held_open"] = HeldSettingsFile;
     registry["settings_hidden"] = HiddenSettingsFile;

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/frmPos.h"
 #include "tests/fakes/FakeFiles.h"
+#include "tests/fakes/FakePlatform.h"
 
 namespace {
 
@@ -92,13 +94,13 @@ TEST_F(ConfigStoreTest, HiddenFileCountsAsMissing) {
 TEST_F(ConfigStoreTest, AFolderAtThePathCountsAsMissing) {
     std::filesystem::create_directory(files.HostPath(settings::kConfigPath));
     EXPECT_FALSE(settings::LoadConfig(files).has_value());
-    // And a save there fails quietly, leaving the folder alone.
-    settings::SaveConfigFile(files, 65, 1);
+    // And a save there fails, leaving the folder alone.
+    EXPECT_EQ(settings::SaveConfigFile(files, 65, 1), settings::SaveResult::ChangeLost);
     EXPECT_TRUE(std::filesystem::is_directory(files.HostPath(settings::kConfigPath)));
 }
 
 TEST_F(ConfigStoreTest, SaveThenLoadRoundTrips) {
-    settings::SaveConfigFile(files, 65, 1);
+    EXPECT_EQ(settings::SaveConfigFile(files, 65, 1), settings::SaveResult::Written);
     EXPECT_EQ(files.ReadConfig(), " 65 \r\n 1 \r\n");
     const std::optional<LoadedConfig> back = settings::LoadConfig(files);
     ASSERT_TRUE(back.has_value());
@@ -108,7 +110,7 @@ TEST_F(ConfigStoreTest, SaveThenLoadRoundTrips) {
 
 TEST_F(ConfigStoreTest, SaveReplacesTheWholeFile) {
     files.WriteConfig(std::string(5000, 'x'));
-    settings::SaveConfigFile(files, 119, 0);
+    EXPECT_EQ(settings::SaveConfigFile(files, 119, 0), settings::SaveResult::Written);
     EXPECT_EQ(files.ReadConfig(), " 119 \r\n 0 \r\n");
     // Nothing is left beside it.
     int entries = 0;
@@ -143,11 +145,91 @@ TEST_F(ConfigStoreTest, ASaveThatFailsHalfWayKeepsTheOldSettings) {
     files.WriteConfig(" 65 \r\n 1 \r\n");
     {
         FileSizeLimit limit(5);
-        settings::SaveConfigFile(files, 119, 0);
+        EXPECT_EQ(settings::SaveConfigFile(files, 119, 0), settings::SaveResult::ChangeLost);
     }
     EXPECT_EQ(files.ReadConfig(), " 65 \r\n 1 \r\n");
-    settings::SaveConfigFile(files, 119, 0);  // and the next save works
+    // and the next save works
+    EXPECT_EQ(settings::SaveConfigFile(files, 119, 0), settings::SaveResult::Written);
     EXPECT_EQ(files.ReadConfig(), " 119 \r\n 0 \r\n");
+}
+
+// A save that can't write loses a change only when the next start would read
+// other settings from the file as it stands.
+struct FailedSaveCase {
+    const char* name;
+    std::optional<std::string> before;  // none: no file
+    std::int16_t hotKey;
+    int checkValue;
+    settings::SaveResult result;
+    friend void PrintTo(const FailedSaveCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class FailedSaveTest : public testing::TestWithParam<FailedSaveCase> {};
+
+TEST_P(FailedSaveTest, LosesAChangeOnlyWhenTheFileSaysOtherwise) {
+    const FailedSaveCase& c = GetParam();
+    fakes::CallLog log;
+    fakes::FakeFiles files{log};
+    if (c.before) {
+        files.WriteConfig(*c.before);
+    }
+    const FileSizeLimit limit(5);
+    EXPECT_EQ(settings::SaveConfigFile(files, c.hotKey, c.checkValue), c.result);
+}
+
+using settings::SaveResult;
+INSTANTIATE_TEST_SUITE_P(
+    Table, FailedSaveTest,
+    testing::Values(
+        FailedSaveCase{"SameBytes", " 65 \r\n 1 \r\n", 65, 1, SaveResult::NothingLost},
+        FailedSaveCase{"SameValuesOtherSpelling", "65\r\n1\r\n", 65, 1, SaveResult::NothingLost},
+        FailedSaveCase{"NoFileAndTheDefaults", std::nullopt, 119, 0, SaveResult::NothingLost},
+        FailedSaveCase{"TooLargeReadsAsZero", "70000\r\n0\r\n", 0, 0, SaveResult::NothingLost},
+        FailedSaveCase{"NoFileAndAnotherKey", std::nullopt, 65, 0, SaveResult::ChangeLost},
+        FailedSaveCase{"KeyChanged", " 65 \r\n 1 \r\n", 66, 1, SaveResult::ChangeLost},
+        FailedSaveCase{"BoxChanged", " 65 \r\n 1 \r\n", 65, 0, SaveResult::ChangeLost}),
+    [](const testing::TestParamInfo<FailedSaveCase>& info) { return info.param.name; });
+
+// The main window tells of the first lost change of a run, and of no other.
+class SaveFailureMessageTest : public testing::Test {
+  protected:
+    SaveFailureMessageTest() {
+        // A folder where the file should be: every save fails.
+        std::filesystem::create_directory(ws.files.HostPath(settings::kConfigPath));
+        ws.Connect(form);
+        form.Form_Load();
+    }
+    void ChooseKey(int code) {
+        form.cmdSetKey_Click();  // starts capturing: saves what the file gives already
+        std::int16_t key = static_cast<std::int16_t>(code);
+        form.Text1_KeyUp(key, 0);
+        form.cmdSetKey_Click();
+    }
+
+    fakes::FakePlatform ws;
+    app::frmPos form{ws.Roles()};
+};
+
+TEST_F(SaveFailureMessageTest, OnceARunForAChangeThatIsLost) {
+    form.cmdSetKey_Click();
+    form.cmdSetKey_Click();
+    EXPECT_TRUE(ws.controls.messageBoxes.empty()) << "saving F8 again loses nothing";
+
+    ChooseKey(65);
+    ASSERT_EQ(ws.controls.messageBoxes.size(), 1u);
+    EXPECT_NE(ws.controls.messageBoxes[0].find(settings::kConfigPath), std::string::npos);
+
+    ws.controls.checks[app::Control::CbAuto] = 1;
+    form.CbAuto_Click();
+    ChooseKey(66);
+    EXPECT_EQ(ws.controls.messageBoxes.size(), 1u) << "only the first";
+}
+
+TEST_F(SaveFailureMessageTest, NeverAtTheClose) {
+    std::int16_t key = 65;
+    form.Text1_KeyUp(key, 0);
+    form.Form_Unload();
+    EXPECT_TRUE(ws.controls.messageBoxes.empty());
 }
 
 TEST_F(ConfigStoreTest, HugeFileIsReadOnlyAsFarAsNeeded) {
