@@ -90,6 +90,14 @@ std::size_t DecimalPrefixLength(const std::string& s) {
     return i;
 }
 
+// The value of a whole decimal number, as checked above.  atof is strtod
+// without the end pointer, and in the Windows build it is the system C
+// runtime's own, where strtod would link a second, static conversion into
+// the program (about 20 KB, a quarter of the release).
+double DecimalValue(const std::string& number) {
+    return std::atof(number.c_str());  // NOLINT(cert-err34-c): the text is a number, see above
+}
+
 }  // namespace
 
 std::optional<double> LeadingNumber(std::string_view text) {
@@ -104,7 +112,7 @@ std::optional<double> LeadingNumber(std::string_view text) {
                 c = 'E';
             }
         }
-        value = number.empty() ? 0.0 : std::strtod(number.c_str(), nullptr);
+        value = number.empty() ? 0.0 : DecimalValue(number);
     }
     if (!std::isfinite(value)) {
         return std::nullopt;
