@@ -21,7 +21,9 @@ mkdir -p "$out"
 dir=$(cd "$out" && pwd)/debian-$suite
 
 # Mount points below the root, deepest first.
-mounts_below() { findmnt -rn -o TARGET | grep -E "^$dir(/|$)" | sort -r || true; }
+mounts_below() {
+  findmnt -rn -o TARGET | awk -v d="$dir" '$0 == d || index($0, d "/") == 1' | sort -r
+}
 
 # Ends every process whose root is inside the root, then unmounts.
 leave_root() {
@@ -90,8 +92,12 @@ git clone --quiet "$top" "$dir/work/orvane"
 echo "test-in-debian: Debian $suite ($(cat "$dir/etc/debian_version")), running: $*"
 started=$(date +%s)
 status=0
+# In the background, so that a signal to this script is handled at once (the
+# exit trap then ends everything in the root) rather than after the command.
 chroot "$dir" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin TERM=dumb \
   LANG=C.UTF-8 CI="${CI:-}" ${ORVANE_FUZZ_SECONDS:+ORVANE_FUZZ_SECONDS=$ORVANE_FUZZ_SECONDS} \
-  /bin/bash -c 'cd /work/orvane && exec "$@"' bash "$@" </dev/null || status=$?
+  /bin/bash -c 'cd /work/orvane && exec "$@"' bash "$@" </dev/null &
+trap 'exit 143' TERM INT HUP
+wait $! || status=$?
 echo "test-in-debian: Debian $suite: exit $status after $(($(date +%s) - started)) s"
 exit $status
