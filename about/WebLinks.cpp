@@ -1,5 +1,9 @@
 #include "about/WebLinks.h"
 
+#include <string>
+
+#include "platform/Help.h"
+
 namespace about {
 
 std::string BrowserCommandLine(const std::string& url) {

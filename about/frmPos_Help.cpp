@@ -1,6 +1,9 @@
 // The help button, the contact link and its colour.
 #include "about/WebLinks.h"
+#include "app/Colours.h"
+#include "app/Control.h"
 #include "app/frmPos.h"
+#include "platform/WindowEvents.h"
 
 namespace app {
 

@@ -1,6 +1,10 @@
 #include "app/EventRouter.h"
 
+#include <cstdint>
+
 #include "app/Control.h"
+#include "app/Facts.h"
+#include "platform/WindowEvents.h"
 
 namespace app {
 

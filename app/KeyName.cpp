@@ -1,5 +1,11 @@
 #include "app/KeyName.h"
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/Text.h"
+
 namespace app {
 
 constexpr int kLastAnsiCode = 255;

@@ -1,6 +1,12 @@
 #include "app/frmPos.h"
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/Control.h"
 #include "app/KeyName.h"
+#include "platform/WindowEvents.h"
 #include "settings/ConfigFile.h"
 
 namespace app {

@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "app/Control.h"
+#include "app/Controls.h"
+
 namespace hotkey {
 
 using app::Control;

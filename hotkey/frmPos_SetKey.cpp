@@ -1,5 +1,6 @@
 // Choosing the hotkey in the main window.
-#include "app/KeyName.h"
+#include <cstdint>
+
 #include "app/frmPos.h"
 #include "hotkey/HotkeyCapture.h"
 

@@ -1,5 +1,10 @@
 #include "pin/PinToggle.h"
 
+#include <cstdint>
+
+#include "platform/Desktop.h"
+#include "platform/Handle.h"
+
 namespace pin {
 
 bool IsKeyDown(platform::Desktop& desktop, std::int32_t key) {

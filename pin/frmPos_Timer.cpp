@@ -1,7 +1,10 @@
 // The main window's timer: every tick looks at the hotkey and, while it is
 // down, flips the foreground window between pinned and not.
+#include <cstdint>
+
 #include "app/frmPos.h"
 #include "pin/PinToggle.h"
+#include "platform/Handle.h"
 
 namespace app {
 

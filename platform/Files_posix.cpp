@@ -1,10 +1,13 @@
-#include "platform/Files.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <optional>
+#include <string>
+
+#include "platform/Files.h"
 
 namespace platform::files {
 namespace {
@@ -51,7 +54,7 @@ bool NormalFileExists(const std::string& path) {
 }
 
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t maxBytes) {
-    Fd fd(::open(path.c_str(), O_RDONLY));
+    const Fd fd(::open(path.c_str(), O_RDONLY));
     if (fd.get() < 0) {
         return std::nullopt;
     }

@@ -1,5 +1,7 @@
 #include "platform/FormLayout.h"
 
+#include "platform/FormDef.h"
+
 namespace platform {
 namespace {
 

@@ -1,7 +1,12 @@
 #include "settings/ConfigFile.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "platform/FileStore.h"
 #include "settings/NumberReading.h"
 
 namespace settings {

@@ -1,9 +1,12 @@
 #include "settings/NumberReading.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace settings {
 namespace {
@@ -15,7 +18,7 @@ bool IsIgnoredBlank(char c) {
 std::string WithoutBlanks(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text) {
+    for (char const c : text) {
         if (!IsIgnoredBlank(c)) {
             out.push_back(c);
         }

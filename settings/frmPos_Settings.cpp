@@ -1,4 +1,5 @@
 // When the main window writes the settings file, and when it says a save failed.
+#include "app/Control.h"
 #include "app/Messages.h"
 #include "app/frmPos.h"
 #include "settings/ConfigFile.h"

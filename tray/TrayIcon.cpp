@@ -1,6 +1,16 @@
 #include "tray/TrayIcon.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/Handle.h"
+#include "platform/Text.h"
+#include "platform/TrayArea.h"
+#include "platform/WindowEvents.h"
 
 namespace tray {
 namespace {

@@ -1,5 +1,9 @@
 // Hiding the main window in the notification area and bringing it back.
+#include "app/Control.h"
+#include "app/Window.h"
 #include "app/frmPos.h"
+#include "platform/TrayArea.h"
+#include "platform/WindowEvents.h"
 #include "tray/TrayIcon.h"
 
 namespace app {
