@@ -4,9 +4,18 @@
 #include "settings/ConfigFile.h"
 
 namespace app {
+namespace {
+
+// Another instance holds the lock: it took it first, or it runs as
+// administrator and this one doesn't.
+bool AnotherInstanceRuns(InstanceLock lock) {
+    return lock == InstanceLock::AlreadyTaken || lock == InstanceLock::AccessDenied;
+}
+
+}  // namespace
 
 void frmPos::Form_Load() {
-    if (ws_.window.PreviousInstance()) {
+    if (AnotherInstanceRuns(ws_.window.TakeInstanceLock())) {
         // The running instance keeps its window and its settings untouched.
         ws_.window.EndInstance();
         return;
