@@ -44,6 +44,9 @@ void frmPos::Form_Load() {
 void frmPos::Form_Unload() {
     DeleteTrayIcon();
     SaveConfig(LostChange::StayQuiet);
+    // An About window left open keeps the process, not the lock; released
+    // after the save, so that a new start reads what was saved.
+    ws_.window.ReleaseInstanceLock();
 }
 
 void frmPos::ShowHotKeyName(std::int16_t key) {

@@ -24,7 +24,7 @@ class Win32MainWindow final : public app::Window {
 
   private:
     ProgramWindows& windows_;
-    // Held for the program's life: a second start finds it there.
+    // Held from the load to the unload: a second start finds it there.
     const wchar_t* mutexName_;
     UniqueHandle instanceMutex_;
     // The tray's icon (and so its id): the system's small size, fixed.

@@ -117,13 +117,19 @@ TEST_F(StartupTest, SecondInstanceEndsWithoutTouchingAnything) {
     }
 }
 
-TEST_F(StartupTest, ShutdownDeletesTheIconAndSaves) {
+// The close lets a new start run even while an About window keeps this
+// process, and only once the settings it will read are saved.
+TEST_F(StartupTest, ShutdownDeletesTheIconSavesAndReleasesTheLock) {
     form.Form_Load();
+    EXPECT_TRUE(ws.window.lockHeld);
     form.cmdMini_Click();
     ws.controls.checks[Control::CbAuto] = 1;
+    ws.log.clear();
     form.Form_Unload();
     EXPECT_TRUE(ws.tray.trayIcons.empty());
     EXPECT_EQ(ws.files.ReadConfig(), " 119 \r\n 1 \r\n");
+    EXPECT_FALSE(ws.window.lockHeld);
+    EXPECT_EQ(ws.log.back(), "ReleaseInstanceLock");
 }
 
 TEST_F(StartupTest, CheckBoxClickSavesAtOnce) {
