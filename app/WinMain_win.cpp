@@ -36,10 +36,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     ::InitCommonControlsEx(&commonControls);
     namespace win = platform::win;
     // Each object comes before those that use it, and so outlives them: the
-    // windows every role, shell32 the tray and the help (whose COM goes first).
+    // windows every role, shell32 the desktop, the tray and the help (whose COM
+    // goes first).
     win::ShellLibrary shell;
     win::ProgramWindows windows(kProgram);
-    win::Win32Desktop desktop;
+    win::Win32Desktop desktop(shell);
     win::Win32TrayArea tray(shell);
     win::Win32FileStore files;
     win::Win32Text text;

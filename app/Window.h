@@ -10,12 +10,18 @@ namespace app {
 using platform::Handle;
 using platform::WindowState;
 
+// What asking for the lock that tells a second start "one runs already"
+// answered.  A lock that an instance run as administrator made can't be
+// opened by a standard run at all: access is denied.
+enum class InstanceLock { Taken, AlreadyTaken, AccessDenied, Failed };
+
 class Window {
   public:
     virtual ~Window() = default;
 
-    // Whether another instance of the program runs already.
-    virtual bool PreviousInstance() = 0;
+    virtual InstanceLock TakeInstanceLock() = 0;
+    // A new start may run from now on, whatever windows are still open.
+    virtual void ReleaseInstanceLock() = 0;
     // Ends a start that must not go on: the main window goes away without its
     // unload event, so nothing is saved.
     virtual void EndInstance() = 0;

@@ -10,9 +10,18 @@
 #include "settings/ConfigFile.h"
 
 namespace app {
+namespace {
+
+// Another instance holds the lock: it took it first, or it runs as
+// administrator and this one doesn't.
+bool AnotherInstanceRuns(InstanceLock lock) {
+    return lock == InstanceLock::AlreadyTaken || lock == InstanceLock::AccessDenied;
+}
+
+}  // namespace
 
 void frmPos::Form_Load() {
-    if (ws_.window.PreviousInstance()) {
+    if (AnotherInstanceRuns(ws_.window.TakeInstanceLock())) {
         // The running instance keeps its window and its settings untouched.
         ws_.window.EndInstance();
         return;
@@ -41,6 +50,9 @@ void frmPos::Form_Load() {
 void frmPos::Form_Unload() {
     DeleteTrayIcon();
     SaveConfig(LostChange::StayQuiet);
+    // An About window left open keeps the process, not the lock; released
+    // after the save, so that a new start reads what was saved.
+    ws_.window.ReleaseInstanceLock();
 }
 
 void frmPos::ShowHotKeyName(std::int16_t key) {

@@ -1,11 +1,49 @@
 #include "pin/PinToggle.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <string>
 
 #include "platform/Desktop.h"
 #include "platform/Handle.h"
 
 namespace pin {
+namespace {
+
+// The shell's top-level windows, by class.  Start, search and the action
+// centre of Windows 10 and 11 are top-level windows of the immersive
+// class; other programs' windows of that class sit inside a frame window
+// of their own, which is toggled like any other.
+constexpr const char* kShellClasses[] = {
+    "Progman",                       // the desktop
+    "WorkerW",                       // the desktop as Win+D leaves it, the wallpaper's host
+    "Shell_TrayWnd",                 // the taskbar
+    "Shell_SecondaryTrayWnd",        // the taskbar of another monitor
+    "Windows.UI.Core.CoreWindow",    // Start, search, the action centre
+    "MultitaskingViewFrame",         // task view and Alt+Tab, Windows 10
+    "XamlExplorerHostIslandWindow",  // task view and Alt+Tab, Windows 11
+};
+
+bool IsShellWindow(platform::Desktop& desktop, platform::Handle window) {
+    if (window == 0) {
+        return false;  // nothing in front: passed on, harmlessly
+    }
+    if (window == desktop.ShellWindow() || window == desktop.DesktopWindow()) {
+        return true;
+    }
+    const std::string name = desktop.ClassName(window);
+    return std::any_of(std::begin(kShellClasses), std::end(kShellClasses),
+                       [&](const char* shellClass) { return name == shellClass; });
+}
+
+// Only the exclusive mode: a full-screen window of the ordinary kind (the
+// shell's "busy"), or presentation settings, don't stop the toggle.
+bool FullScreenGameRuns(platform::Desktop& desktop) {
+    return desktop.UserNotificationState() == platform::NotificationState::RunningD3dFullScreen;
+}
+
+}  // namespace
 
 bool IsKeyDown(platform::Desktop& desktop, std::int32_t key) {
     return desktop.GetAsyncKeyState(key) < 0;
@@ -15,13 +53,19 @@ bool IsTopmost(platform::Desktop& desktop, platform::Handle window) {
     return (desktop.GetExtendedStyle(window) & platform::kExStyleTopmost) != 0;
 }
 
+bool LeavesAlone(platform::Desktop& desktop, platform::Handle window) {
+    return IsShellWindow(desktop, window) || FullScreenGameRuns(desktop);
+}
+
 void ToggleTopmost(platform::Desktop& desktop, platform::Handle window, bool topmost) {
+    const std::uint32_t noWait =
+        desktop.OnAnotherThread(window) ? platform::swp::kAsyncWindowPos : 0;
     // Whether the window moved is not looked at: a window that refuses, or
     // is gone by now, simply stays as it is.
     if (topmost) {
-        (void)desktop.SetWindowPos(window, platform::InsertAfter::Bottom, kUnpinFlags);
+        (void)desktop.SetWindowPos(window, platform::InsertAfter::Bottom, kUnpinFlags | noWait);
     } else {
-        (void)desktop.SetWindowPos(window, platform::InsertAfter::Topmost, kPinFlags);
+        (void)desktop.SetWindowPos(window, platform::InsertAfter::Topmost, kPinFlags | noWait);
     }
 }
 

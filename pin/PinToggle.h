@@ -24,8 +24,17 @@ bool IsKeyDown(platform::Desktop& desktop, std::int32_t key);
 
 bool IsTopmost(platform::Desktop& desktop, platform::Handle window);
 
+// The shell's own windows (the desktop, the taskbar, Start and task view)
+// are never toggled: a pinned desktop would cover every window, and a
+// taskbar, topmost already, would drop behind them all.  Nor is anything
+// while an exclusive full-screen Direct3D program, most often a game, holds
+// the screen: the un-pin would drop the game behind the desktop.
+bool LeavesAlone(platform::Desktop& desktop, platform::Handle window);
+
 // A pinned window loses its topmost state and drops to the bottom, behind
-// every other window; any other window is pinned.
+// every other window; any other window is pinned.  Another thread's window
+// changes when that thread gets to it; the poll never waits for it, so a
+// busy or hung window in front can't freeze the program.
 void ToggleTopmost(platform::Desktop& desktop, platform::Handle window, bool topmost);
 
 }  // namespace pin

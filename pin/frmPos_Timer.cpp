@@ -27,6 +27,9 @@ void frmPos::Timer1_Timer() {
     if (TargetWindow_ == ws_.window.MainWindow()) {
         return;  // never pin or un-pin ourselves
     }
+    if (pin::LeavesAlone(ws_.desktop, TargetWindow_)) {
+        return;
+    }
     pin::ToggleTopmost(ws_.desktop, TargetWindow_, IsTopmost(TargetWindow_));
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/Handle.h"
 
@@ -19,7 +20,22 @@ namespace swp {
 constexpr std::uint32_t kNoSize = 0x0001;
 constexpr std::uint32_t kNoMove = 0x0002;
 constexpr std::uint32_t kNoActivate = 0x0010;
+// Posted to the window's thread, not waited for.
+constexpr std::uint32_t kAsyncWindowPos = 0x4000;
 }  // namespace swp
+
+// What the shell says of the user's screen (SHQueryUserNotificationState);
+// Unknown where the shell can't say.
+enum class NotificationState : int {
+    Unknown = 0,
+    NotPresent = 1,
+    Busy = 2,
+    RunningD3dFullScreen = 3,
+    PresentationMode = 4,
+    AcceptsNotifications = 5,
+    QuietTime = 6,
+    App = 7,
+};
 
 class Desktop {
   public:
@@ -34,6 +50,16 @@ class Desktop {
     // A z-order change only: position and size stay.
     [[nodiscard]] virtual bool SetWindowPos(Handle window, InsertAfter where,
                                             std::uint32_t flags) = 0;
+
+    // The window's class name; empty when the window is gone.
+    virtual std::string ClassName(Handle window) = 0;
+    // The shell's desktop window, and the desktop window under all others;
+    // 0 when there is none.
+    virtual Handle ShellWindow() = 0;
+    virtual Handle DesktopWindow() = 0;
+    // True for a window of another thread than the caller's.
+    virtual bool OnAnotherThread(Handle window) = 0;
+    virtual NotificationState UserNotificationState() = 0;
 };
 
 }  // namespace platform

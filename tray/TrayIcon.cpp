@@ -63,16 +63,15 @@ bool IsRestoreRequest(const platform::MouseMove& event, std::uint32_t iconId) {
 }
 
 void AddRetry::AfterAdd(bool added) {
-    triesLeft_ = added ? 0 : kTries;
+    trying_ = !added;
     ticksLeft_ = kTicksBetweenTries;
 }
 
 bool AddRetry::Due() {
-    if (triesLeft_ == 0 || --ticksLeft_ > 0) {
+    if (!trying_ || --ticksLeft_ > 0) {
         return false;
     }
     ticksLeft_ = kTicksBetweenTries;
-    --triesLeft_;
     return true;
 }
 

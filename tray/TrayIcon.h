@@ -36,20 +36,20 @@ bool IsRestoreRequest(const platform::MouseMove& event, std::uint32_t iconId);
 
 // At logon the shell may not be ready when the program goes to the tray: the
 // add then fails, or times out although the icon appears later.  While the
-// window is hidden the add is tried again, once a second for a while, so a
-// hidden window always ends up with an icon to bring it back.
+// window is hidden the add is tried again, once a second for as long as it
+// takes, so a hidden window always ends up with an icon to bring it back.
+// A try costs the shell one request; a slow logon may take minutes.
 class AddRetry {
   public:
     static constexpr int kTicksBetweenTries = 5;  // of the 200 ms poll: one second
-    static constexpr int kTries = 30;
 
     void AfterAdd(bool added);
     // True on the tick when the next try is due.
     bool Due();
-    void Stop() { triesLeft_ = 0; }
+    void Stop() { trying_ = false; }
 
   private:
-    int triesLeft_ = 0;
+    bool trying_ = false;
     int ticksLeft_ = 0;
 };
 

@@ -6,9 +6,23 @@ namespace platform::win {
 
 Win32MainWindow::Win32MainWindow(ProgramWindows& windows, const ProgramDefinition& program)
     : windows_(windows),
-      instanceMutex_(::CreateMutexW(nullptr, FALSE, program.mutexName)),
-      previousInstance_(::GetLastError() == ERROR_ALREADY_EXISTS),
+      mutexName_(program.mutexName),
       smallIcon_(LoadIconSized(program.iconResource, ::GetSystemMetrics(SM_CXSMICON))) {}
+
+// A mutex that exists already answers with a handle to it and
+// ERROR_ALREADY_EXISTS; one that an elevated instance made answers a standard
+// run with no handle and ERROR_ACCESS_DENIED, as its integrity label forbids
+// the access asked for.
+app::InstanceLock Win32MainWindow::TakeInstanceLock() {
+    instanceMutex_.reset(::CreateMutexW(nullptr, FALSE, mutexName_));
+    const DWORD error = ::GetLastError();
+    if (!instanceMutex_) {
+        return error == ERROR_ACCESS_DENIED ? app::InstanceLock::AccessDenied
+                                            : app::InstanceLock::Failed;
+    }
+    return error == ERROR_ALREADY_EXISTS ? app::InstanceLock::AlreadyTaken
+                                         : app::InstanceLock::Taken;
+}
 
 Handle Win32MainWindow::MainWindow() {
     return AsHandle(windows_.MainHwnd());

@@ -11,7 +11,8 @@ class Win32MainWindow final : public app::Window {
   public:
     Win32MainWindow(ProgramWindows& windows, const ProgramDefinition& program);
 
-    bool PreviousInstance() override { return previousInstance_; }
+    app::InstanceLock TakeInstanceLock() override;
+    void ReleaseInstanceLock() override { instanceMutex_.reset(); }
     void EndInstance() override { windows_.EndWithoutUnload(); }
     Handle MainWindow() override;
     Handle MainIcon() override;
@@ -23,9 +24,9 @@ class Win32MainWindow final : public app::Window {
 
   private:
     ProgramWindows& windows_;
-    // Held for the program's life: a second start finds it there.
+    // Held from the load to the unload: a second start finds it there.
+    const wchar_t* mutexName_;
     UniqueHandle instanceMutex_;
-    bool previousInstance_ = false;
     // The tray's icon (and so its id): the system's small size, fixed.
     UniqueIcon smallIcon_;
 };

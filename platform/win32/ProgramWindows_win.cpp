@@ -19,6 +19,23 @@ void ShowFirstTime(HWND hwnd, int showCommand) {
     }
 }
 
+// Run as administrator, the window hears nothing the shell (a process of
+// lower integrity) sends it but what it allows: User Interface Privilege
+// Isolation blocks the rest.  The window's own filter exists from Windows 7,
+// the process's from Vista; Windows XP has no such isolation.
+void AllowFromTheShell(HWND hwnd, UINT message) {
+    using ForWindowFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    using ForProcessFn = BOOL(WINAPI*)(UINT, DWORD);
+    constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW, and MSGFLT_ADD for the process
+    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    if (const auto forWindow = ProcAddress<ForWindowFn>(user32, "ChangeWindowMessageFilterEx")) {
+        forWindow(hwnd, message, kAllow, nullptr);
+    } else if (const auto forProcess =
+                   ProcAddress<ForProcessFn>(user32, "ChangeWindowMessageFilter")) {
+        forProcess(message, kAllow);
+    }
+}
+
 }  // namespace
 
 ProgramWindows::ProgramWindows(const ProgramDefinition& program)
@@ -42,6 +59,12 @@ int ProgramWindows::Run(WindowEvents& events, int showCommand) {
     }
     // The poll runs from creation to close, hidden or not.
     ::SetTimer(MainHwnd(), kTimer1, program_.timerMilliseconds, nullptr);
+    // The taskbar's return, and the tray icon's callback (the mouse-move
+    // message), reach the window even when it runs as administrator.
+    if (taskbarCreatedMessage_ != 0) {
+        AllowFromTheShell(MainHwnd(), taskbarCreatedMessage_);
+    }
+    AllowFromTheShell(MainHwnd(), WM_MOUSEMOVE);
     events_ = &events;
     events_->Load();
     if (ending_) {

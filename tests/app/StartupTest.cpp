@@ -91,22 +91,45 @@ TEST_F(StartupTest, UnreadableFileAppliesTheDefaults) {
     EXPECT_EQ(ws.controls.checks[Control::CbAuto], 0);
 }
 
+// The lock taken by an instance that runs, as a standard run or (access
+// denied) as administrator: the new start ends.  A lock that merely failed
+// doesn't stop the program.
 TEST_F(StartupTest, SecondInstanceEndsWithoutTouchingAnything) {
-    ws.window.previousInstance = true;
-    ws.files.WriteConfig(" 65 \r\n 1 \r\n");
-    form.Form_Load();
-    EXPECT_TRUE(ws.window.ended);
-    EXPECT_EQ(ws.log, std::vector<std::string>{"EndInstance"});
-    EXPECT_EQ(ws.files.ReadConfig(), " 65 \r\n 1 \r\n");
+    const struct {
+        app::InstanceLock lock;
+        bool ends;
+    } rows[] = {
+        {app::InstanceLock::AlreadyTaken, true},
+        {app::InstanceLock::AccessDenied, true},
+        {app::InstanceLock::Failed, false},
+    };
+    for (const auto& row : rows) {
+        fakes::FakePlatform fresh;
+        app::frmPos f(fresh.Roles());
+        fresh.window.instanceLock = row.lock;
+        fresh.files.WriteConfig(" 65 \r\n 1 \r\n");
+        f.Form_Load();
+        EXPECT_EQ(fresh.window.ended, row.ends) << static_cast<int>(row.lock);
+        if (row.ends) {
+            EXPECT_EQ(fresh.log, (std::vector<std::string>{"TakeInstanceLock", "EndInstance"}));
+            EXPECT_EQ(fresh.files.ReadConfig(), " 65 \r\n 1 \r\n");
+        }
+    }
 }
 
-TEST_F(StartupTest, ShutdownDeletesTheIconAndSaves) {
+// The close lets a new start run even while an About window keeps this
+// process, and only once the settings it will read are saved.
+TEST_F(StartupTest, ShutdownDeletesTheIconSavesAndReleasesTheLock) {
     form.Form_Load();
+    EXPECT_TRUE(ws.window.lockHeld);
     form.cmdMini_Click();
     ws.controls.checks[Control::CbAuto] = 1;
+    ws.log.clear();
     form.Form_Unload();
     EXPECT_TRUE(ws.tray.trayIcons.empty());
     EXPECT_EQ(ws.files.ReadConfig(), " 119 \r\n 1 \r\n");
+    EXPECT_FALSE(ws.window.lockHeld);
+    EXPECT_EQ(ws.log.back(), "ReleaseInstanceLock");
 }
 
 TEST_F(StartupTest, CheckBoxClickSavesAtOnce) {

@@ -155,6 +155,12 @@ void ClosingTheMainWindowLeavesAboutOpen(const Paths& paths) {
     EXPECT_EQ(ReadFileBytes(kConfigPath), std::string(" 119 \r\n 0 \r\n"));
     Pause(300);
     EXPECT_TRUE(program.Running() && ::IsWindow(about));
+    {
+        // The lock went with the main window: a new start runs and shows its own.
+        Program next(paths.program);
+        EXPECT_TRUE(next.main() != main && ::IsWindowVisible(next.main()));
+    }
+    EXPECT_TRUE(::IsWindow(about));
     ::PostMessageW(about, WM_CLOSE, 0, 0);
     EXPECT_TRUE(::WaitForSingleObject(program.process(), 5000) == WAIT_OBJECT_0);
 }

@@ -27,5 +27,6 @@ void AddDpiScenarios(Registry& registry);
 void AddRobustnessScenarios(Registry& registry);
 void AddLoadScenarios(Registry& registry);
 void AddReleaseScenarios(Registry& registry);
+void AddShellScenarios(Registry& registry);
 
 }  // namespace e2e

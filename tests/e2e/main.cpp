@@ -35,6 +35,7 @@ int wmain(int argc, wchar_t** argv) {
     e2e::AddRobustnessScenarios(registry);
     e2e::AddLoadScenarios(registry);
     e2e::AddReleaseScenarios(registry);
+    e2e::AddShellScenarios(registry);
     if (argc < 5) {
         std::fprintf(stderr, "usage: e2e_driver SCENARIO PROGRAM BROWSER_STUB PRODUCT\n");
         for (const auto& [name, scenario] : registry) {

@@ -43,4 +43,18 @@ bool FakeDesktop::SetWindowPos(platform::Handle window, platform::InsertAfter wh
     return true;
 }
 
+std::string FakeDesktop::ClassName(platform::Handle window) {
+    const auto it = classNames.find(window);
+    return it == classNames.end() ? std::string() : it->second;
+}
+
+bool FakeDesktop::OnAnotherThread(platform::Handle window) {
+    return exStyles.count(window) != 0 && ownThreadWindows.count(window) == 0;
+}
+
+platform::NotificationState FakeDesktop::UserNotificationState() {
+    log_.push_back("UserNotificationState");
+    return notificationState;
+}
+
 }  // namespace fakes

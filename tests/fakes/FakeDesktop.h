@@ -4,6 +4,7 @@
 
 #include <map>
 #include <set>
+#include <string>
 
 #include "platform/Desktop.h"
 #include "tests/fakes/CallLog.h"
@@ -20,12 +21,26 @@ class FakeDesktop final : public platform::Desktop {
     platform::Handle foreground = 0;
     // The windows there are; SetWindowPos fails for any other.
     std::map<platform::Handle, std::uint32_t> exStyles;
+    // Class names of windows that have one worth telling.
+    std::map<platform::Handle, std::string> classNames;
+    platform::Handle shellWindow = 0;
+    platform::Handle desktopWindow = 0;
+    // Windows of the program's own thread; every other window there is
+    // belongs to another.
+    std::set<platform::Handle> ownThreadWindows;
+    platform::NotificationState notificationState =
+        platform::NotificationState::AcceptsNotifications;
 
     std::int16_t GetAsyncKeyState(std::int32_t key) override;
     platform::Handle GetForegroundWindow() override;
     std::uint32_t GetExtendedStyle(platform::Handle window) override;
     bool SetWindowPos(platform::Handle window, platform::InsertAfter where,
                       std::uint32_t flags) override;
+    std::string ClassName(platform::Handle window) override;
+    platform::Handle ShellWindow() override { return shellWindow; }
+    platform::Handle DesktopWindow() override { return desktopWindow; }
+    bool OnAnotherThread(platform::Handle window) override;
+    platform::NotificationState UserNotificationState() override;
 
   private:
     CallLog& log_;

@@ -2,6 +2,17 @@
 
 namespace fakes {
 
+app::InstanceLock FakeWindow::TakeInstanceLock() {
+    log_.push_back("TakeInstanceLock");
+    lockHeld = instanceLock == app::InstanceLock::Taken;
+    return instanceLock;
+}
+
+void FakeWindow::ReleaseInstanceLock() {
+    log_.push_back("ReleaseInstanceLock");
+    lockHeld = false;
+}
+
 void FakeWindow::EndInstance() {
     log_.push_back("EndInstance");
     ended = true;

@@ -15,11 +15,13 @@ class FakeWindow final : public app::Window {
     explicit FakeWindow(CallLog& log) : log_(log) {}
 
     platform::WindowEvents* events = nullptr;
-    bool previousInstance = false;
+    app::InstanceLock instanceLock = app::InstanceLock::Taken;  // what taking it answers
+    bool lockHeld = false;
     bool ended = false;
     bool mainFocused = false;
 
-    bool PreviousInstance() override { return previousInstance; }
+    app::InstanceLock TakeInstanceLock() override;
+    void ReleaseInstanceLock() override;
     void EndInstance() override;
     platform::Handle MainWindow() override { return kMainWindow; }
     platform::Handle MainIcon() override { return kMainIcon; }

@@ -13,6 +13,7 @@ using fakes::FakeWindow;
 using platform::kExStyleTopmost;
 
 constexpr platform::Handle kEditor = 0x5000;
+constexpr platform::Handle kAbout = 0x6000;
 constexpr int kF8 = 119;
 
 class PinToggleTest : public testing::Test {
@@ -42,21 +43,109 @@ TEST_F(PinToggleTest, AKeyThatIsNotDownNowTogglesNothing) {
         EXPECT_FALSE(EditorPinned()) << tappedBefore;
         EXPECT_EQ(form.TargetWindow(), 0u);
     }
+    // Not even the shell is asked about a game: shell32 stays unloaded.
+    EXPECT_EQ(ws.log, std::vector<std::string>(2, "GetAsyncKeyState 119"));
 }
 
+// Un-pinning sends the window to the bottom, without activating it: a plain
+// z-order change that really drops the topmost state everywhere.  Another
+// thread's window is asked without waiting for its thread (0x4000), so a
+// busy one can't hold up the program; the program's own About window
+// changes at once.
 TEST_F(PinToggleTest, KeyDownPinsThenUnpins) {
+    const struct {
+        platform::Handle window;
+        const char* pin;
+        const char* unpin;
+    } rows[] = {
+        {kEditor, "SetWindowPos 5000 -1 flags 4003", "SetWindowPos 5000 1 flags 4013"},
+        {kAbout, "SetWindowPos 6000 -1 flags 3", "SetWindowPos 6000 1 flags 13"},
+    };
+    ws.desktop.exStyles[kAbout] = 0x100;
+    ws.desktop.ownThreadWindows = {FakeWindow::kMainWindow, kAbout};
     ws.desktop.keysDown = {kF8};
-    form.Timer1_Timer();
-    EXPECT_TRUE(EditorPinned());
-    EXPECT_EQ(form.TargetWindow(), kEditor);
-    EXPECT_EQ(ws.log.back(), "SetWindowPos 5000 -1 flags 3");
-    EXPECT_EQ(ws.desktop.exStyles[kEditor], 0x108u) << "only the topmost bit changes";
+    for (const auto& row : rows) {
+        ws.desktop.foreground = row.window;
+        form.Timer1_Timer();
+        EXPECT_EQ(ws.desktop.exStyles[row.window], 0x108u) << "only the topmost bit changes";
+        EXPECT_EQ(form.TargetWindow(), row.window);
+        EXPECT_EQ(ws.log.back(), row.pin);
 
-    form.Timer1_Timer();
-    EXPECT_FALSE(EditorPinned());
-    // Un-pinning sends the window to the bottom, without activating it: a
-    // plain z-order change that really drops the topmost state everywhere.
-    EXPECT_EQ(ws.log.back(), "SetWindowPos 5000 1 flags 13");
+        form.Timer1_Timer();
+        EXPECT_EQ(ws.desktop.exStyles[row.window], 0x100u);
+        EXPECT_EQ(ws.log.back(), row.unpin);
+    }
+}
+
+// The shell's windows keep their state, topmost or not, while the hotkey is
+// held; every other window is toggled, whatever program it belongs to.
+TEST_F(PinToggleTest, TheShellsWindowsAreLeftAlone) {
+    constexpr platform::Handle kShell = 0x7000;
+    constexpr platform::Handle kDesktop = 0x7100;
+    constexpr platform::Handle kOther = 0x7200;
+    ws.desktop.shellWindow = kShell;
+    ws.desktop.desktopWindow = kDesktop;
+    const struct {
+        platform::Handle window;
+        const char* className;
+        std::uint32_t style;
+        bool toggled;
+    } rows[] = {
+        {kShell, "", 0, false},
+        {kDesktop, "#32769", 0, false},
+        {kOther, "Progman", 0, false},
+        {kOther, "WorkerW", 0, false},
+        {kOther, "Shell_TrayWnd", kExStyleTopmost, false},
+        {kOther, "Shell_SecondaryTrayWnd", kExStyleTopmost, false},
+        {kOther, "Windows.UI.Core.CoreWindow", kExStyleTopmost, false},
+        {kOther, "MultitaskingViewFrame", 0, false},
+        {kOther, "XamlExplorerHostIslandWindow", kExStyleTopmost, false},
+        {kOther, "ConsoleWindowClass", 0, true},
+        {kOther, "CASCADIA_HOSTING_WINDOW_CLASS", 0, true},
+        {kOther, "ApplicationFrameWindow", kExStyleTopmost, true},
+        {kOther, "Notepad", 0, true},
+        {kOther, "Shell_TrayWndX", 0, true},
+        {kOther, "", 0, true},  // a class name that can't be read
+    };
+    ws.desktop.keysDown = {kF8};
+    for (const auto& row : rows) {
+        ws.desktop.exStyles[row.window] = row.style;
+        ws.desktop.classNames[row.window] = row.className;
+        ws.desktop.foreground = row.window;
+        ws.log.clear();
+        for (int tick = 0; tick < 3; ++tick) {
+            form.Timer1_Timer();
+        }
+        EXPECT_EQ(ws.Count("SetWindowPos"), row.toggled ? 3 : 0) << row.className;
+        EXPECT_EQ(ws.desktop.exStyles[row.window] == row.style, !row.toggled) << row.className;
+    }
+}
+
+// Only an exclusive full-screen Direct3D program stops the toggle; the shell
+// asked only on a tick that finds the key down over a window to toggle.
+TEST_F(PinToggleTest, AFullScreenGameIsNeverToggled) {
+    using platform::NotificationState;
+    const struct {
+        NotificationState state;
+        bool toggled;
+    } rows[] = {
+        {NotificationState::RunningD3dFullScreen, false},
+        {NotificationState::Busy, true},
+        {NotificationState::PresentationMode, true},
+        {NotificationState::AcceptsNotifications, true},
+        {NotificationState::QuietTime, true},
+        {NotificationState::App, true},
+        {NotificationState::Unknown, true},
+    };
+    ws.desktop.keysDown = {kF8};
+    for (const auto& row : rows) {
+        ws.desktop.exStyles[kEditor] = kExStyleTopmost;  // the game, or a pinned window
+        ws.desktop.notificationState = row.state;
+        ws.log.clear();
+        form.Timer1_Timer();
+        EXPECT_EQ(ws.Count("UserNotificationState"), 1);
+        EXPECT_EQ(ws.Count("SetWindowPos"), row.toggled ? 1 : 0) << static_cast<int>(row.state);
+    }
 }
 
 TEST_F(PinToggleTest, HeldKeyFlipsOncePerTick) {
