@@ -6,6 +6,7 @@
 
 #include "app/Control.h"
 #include "app/KeyName.h"
+#include "app/Window.h"
 #include "platform/WindowEvents.h"
 #include "settings/ConfigFile.h"
 
