@@ -41,7 +41,7 @@ echo "== static analysis (cppcheck)"
 # functions and says so in an information line, which --error-exitcode counts
 # as a finding.  The sources are small; exhaustive costs well under a second.
 cppcheck_level=()
-if cppcheck --help | grep -q -- '--check-level'; then cppcheck_level=(--check-level=exhaustive); fi
+if [[ $(cppcheck --help) == *--check-level* ]]; then cppcheck_level=(--check-level=exhaustive); fi
 cppcheck --std=c++20 --enable=warning,performance,portability --error-exitcode=1 --quiet \
   --inline-suppr "${cppcheck_level[@]}" -I "$ORVANE_ROOT" \
   "$ORVANE_ROOT"/{app,pin,settings,hotkey,tray,about} "$ORVANE_ROOT/platform/Files_posix.cpp"
