@@ -254,6 +254,14 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             host_.OnTimer(*this);
             return 0;
+        case WM_SYSCOLORCHANGE:
+            // Common controls hear of it only from their parent.
+            for (const Item& item : items_) {
+                if (item.hwnd) {
+                    ::SendMessageW(item.hwnd, message, wParam, lParam);
+                }
+            }
+            break;
         case WM_CLOSE:
             host_.OnClose(*this);
             return 0;
