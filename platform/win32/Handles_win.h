@@ -108,7 +108,8 @@ using UniqueIcon = Unique<IconTraits>;
 UniqueLibrary LoadSystemLibrary(const wchar_t* name);
 
 // The program's icon resource at a size, drawn for that size where the
-// resource has it (16 and 32), scaled from the nearest otherwise.
+// resource has it (16, 20, 24, 32, 40, 48 and 64 pixels), scaled from the
+// nearest otherwise.
 inline UniqueIcon LoadIconSized(int resource, int side) {
     return UniqueIcon(
         static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),

@@ -7,15 +7,15 @@ namespace platform::win {
 Win32MainWindow::Win32MainWindow(ProgramWindows& windows, const ProgramDefinition& program)
     : windows_(windows),
       instanceMutex_(::CreateMutexW(nullptr, FALSE, program.mutexName)),
-      previousInstance_(::GetLastError() == ERROR_ALREADY_EXISTS),
-      smallIcon_(LoadIconSized(program.iconResource, ::GetSystemMetrics(SM_CXSMICON))) {}
+      previousInstance_(::GetLastError() == ERROR_ALREADY_EXISTS) {}
 
 Handle Win32MainWindow::MainWindow() {
     return AsHandle(windows_.MainHwnd());
 }
 
 Handle Win32MainWindow::MainIcon() {
-    return AsHandle(smallIcon_.get());
+    FormWindow* main = windows_.Main();
+    return AsHandle(main ? main->TrayIcon() : nullptr);
 }
 
 WindowState Win32MainWindow::GetWindowState() {

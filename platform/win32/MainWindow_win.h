@@ -26,8 +26,6 @@ class Win32MainWindow final : public app::Window {
     // Held for the program's life: a second start finds it there.
     UniqueHandle instanceMutex_;
     bool previousInstance_ = false;
-    // The tray's icon (and so its id): the system's small size, fixed.
-    UniqueIcon smallIcon_;
 };
 
 }  // namespace platform::win
