@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "platform/SystemColours.h"
+
 namespace app {
 
 // 0x00BBGGRR, as GDI's COLORREF.
@@ -16,13 +18,7 @@ constexpr Colour kLinkBlue = 0x00FF0000;  // the contact line at rest
 constexpr Colour kLinkRed = 0x000000FF;   // the contact line under the pointer
 constexpr Colour kBlack = 0x00000000;     // the About window's title and credit
 
-// What GetSysColor gives for the colours the windows may take.
-struct SystemColours {
-    Colour window = 0;      // COLOR_WINDOW
-    Colour buttonFace = 0;  // COLOR_BTNFACE
-    Colour windowText = 0;  // COLOR_WINDOWTEXT
-    Colour hotLight = 0;    // COLOR_HOTLIGHT
-};
+using platform::SystemColours;
 
 struct LinkColours {
     Colour atRest = kLinkBlue;

@@ -40,6 +40,10 @@ void EventRouter::Clicked(int control) {
     }
 }
 
+void EventRouter::ColoursChanged(bool highContrast, const platform::SystemColours& system) {
+    form_.ColoursChanged(ColoursFor(highContrast, system));
+}
+
 // The key code goes by reference, as the handler's signature has it.
 void EventRouter::KeyReleased(int control, int key, int shift) {
     if (control == ControlId(Control::Text1)) {

@@ -1,7 +1,8 @@
 // Which handler each event of the window system raises: a click of a
 // control raises that control's click handler, a key released in the
 // capture box its key-up handler, a pointer move over the contact line the
-// line's own handler and any other move the window's.
+// line's own handler and any other move the window's; the system's colours
+// give the colours of the window's parts.
 #pragma once
 
 #include "app/FormEvents.h"
@@ -18,6 +19,7 @@ class EventRouter final : public platform::WindowEvents {
     void Resize() override { form_.Form_Resize(); }
     void Timer() override { form_.Timer1_Timer(); }
     void TaskbarCreated() override { form_.TaskbarCreated(); }
+    void ColoursChanged(bool highContrast, const platform::SystemColours& system) override;
     void MouseMoved(const platform::MouseMove& event) override;
     void Clicked(int control) override;
     void KeyReleased(int control, int key, int shift) override;

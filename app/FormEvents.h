@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "app/Colours.h"
 #include "platform/WindowEvents.h"
 
 namespace app {
@@ -20,6 +21,9 @@ class FormEvents {
     virtual void Timer1_Timer() = 0;
     // The shell (Explorer) has started again and lost every tray icon.
     virtual void TaskbarCreated() = 0;
+    // The colours of the window's parts: as designed, or the system's under
+    // high contrast.
+    virtual void ColoursChanged(const FormColours& colours) = 0;
 };
 
 class ControlEvents {

@@ -15,6 +15,7 @@
 #include "platform/win32/MainWindow_win.h"
 #include "platform/win32/ProgramWindows_win.h"
 #include "platform/win32/ShellLibrary_win.h"
+#include "platform/win32/SystemLibrary_win.h"
 #include "platform/win32/Text_win.h"
 #include "platform/win32/TrayArea_win.h"
 
@@ -32,6 +33,7 @@ constexpr platform::win::ProgramDefinition kProgram{
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    platform::win::KeepDllSearchToTheSystemFolder();
     INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&commonControls);
     namespace win = platform::win;

@@ -47,7 +47,7 @@ class frmPos final : public FormEvents, public ControlEvents {
 
     // The system's colours or the high-contrast setting changed: the
     // contact line takes its colours from these from now on.
-    void ColoursChanged(const FormColours& colours);
+    void ColoursChanged(const FormColours& colours) override;
 
     platform::Handle TargetWindow() const { return TargetWindow_; }
     std::int16_t HotKey() const { return HotKey_; }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/SystemColours.h"
+
 namespace platform {
 
 enum class WindowState : int { Normal = 0, Minimised = 1, Maximised = 2 };
@@ -40,6 +42,9 @@ class WindowEvents {
     virtual void KeyReleased(int control, int key, int shift) = 0;
     // The shell (Explorer) has started again and lost every tray icon.
     virtual void TaskbarCreated() = 0;
+    // The system's colours as the windows are made, and again whenever they
+    // or the high-contrast setting change.
+    virtual void ColoursChanged(bool highContrast, const SystemColours& system) = 0;
 };
 
 }  // namespace platform

@@ -48,6 +48,10 @@ void FormWindow::CreateControls() {
         item.text = Widen(c.caption);
         item.colour = c.foreColour;
         item.font = FontFor(c.font);
+        if (c.backColour) {
+            item.backColour = *c.backColour;
+            item.back.reset(::CreateSolidBrush(item.backColour));
+        }
 
         const wchar_t* windowClass = nullptr;
         DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;

@@ -125,15 +125,34 @@ void FormWindow::PaintLabel(HDC dc, const Item& item) {
 
 LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
     for (const Item& item : items_) {
-        if (item.hwnd == control && item.def->backColour) {
-            ::SetBkColor(dc, *item.def->backColour);
+        if (item.hwnd == control && item.back) {
+            ::SetBkColor(dc, item.backColour);
             ::SetTextColor(dc, ResolveColour(item.colour));
-            // The only coloured control shares the form's colour and brush.
-            return reinterpret_cast<LRESULT>(backBrush_.get());
+            return reinterpret_cast<LRESULT>(item.back.get());
         }
     }
     return ::DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                             reinterpret_cast<LPARAM>(control));
+}
+
+void FormWindow::SetBackColour(std::uint32_t colour) {
+    backBrush_.reset(::CreateSolidBrush(colour));
+}
+
+void FormWindow::SetControlBackColour(int control, std::uint32_t colour) {
+    if (Item* item = Find(control); item && item->back) {
+        item->backColour = colour;
+        item->back.reset(::CreateSolidBrush(colour));
+    }
+}
+
+void FormWindow::Repaint() {
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+    for (const Item& item : items_) {
+        if (item.hwnd) {
+            ::InvalidateRect(item.hwnd, nullptr, TRUE);
+        }
+    }
 }
 
 }  // namespace platform::win

@@ -63,9 +63,16 @@ class FormWindow {
     std::string GetText(int control) const;
     void SetText(int control, const std::string& text);
     void SetForeColour(int control, std::uint32_t colour);
+    // The window's background, and a control's that has one of its own.
+    void SetBackColour(std::uint32_t colour);
+    void SetControlBackColour(int control, std::uint32_t colour);
+    // Everything drawn again, the controls too: after a change of colours.
+    void Repaint();
     void FocusFirstControl();
     // Gives back the keyboard focus that the window had when it was left.
     void RestoreFocus();
+    // The icon for the notification area: the small size at the window's DPI.
+    HICON TrayIcon();
 
     // Dialog-style keyboard navigation (Tab, arrows) for messages of this window.
     bool PreTranslate(MSG& msg);
@@ -81,6 +88,9 @@ class FormWindow {
         std::wstring text;
         std::uint32_t colour = 0;
         HFONT font = nullptr;
+        // The background of a control that has one of its own, and its brush.
+        std::uint32_t backColour = 0;
+        UniqueBrush back;
     };
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
@@ -120,6 +130,8 @@ class FormWindow {
     int iconResource_;
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
+    UniqueIcon trayIcon_;
+    int trayIconDpi_ = 0;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
     std::vector<Item> items_;

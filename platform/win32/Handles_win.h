@@ -103,8 +103,13 @@ using UniqueFont = Unique<FontTraits>;
 using UniqueBrush = Unique<BrushTraits>;
 using UniqueIcon = Unique<IconTraits>;
 
+// A DLL of the system's, by its full path in the system folder and never by
+// bare name (SystemLibrary_win.cpp says why).
+UniqueLibrary LoadSystemLibrary(const wchar_t* name);
+
 // The program's icon resource at a size, drawn for that size where the
-// resource has it (16 and 32), scaled from the nearest otherwise.
+// resource has it (16, 20, 24, 32, 40, 48 and 64 pixels), scaled from the
+// nearest otherwise.
 inline UniqueIcon LoadIconSized(int resource, int side) {
     return UniqueIcon(
         static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
@@ -142,7 +147,7 @@ class ComApartment {
         if (entered_) {
             return;
         }
-        ole32_.reset(::LoadLibraryW(L"ole32.dll"));
+        ole32_ = LoadSystemLibrary(L"ole32.dll");
         using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
         const auto enter = ProcAddress<CoInitializeExFn>(ole32_, "CoInitializeEx");
         // S_FALSE (already entered) must be left once too; a thread in

@@ -5,9 +5,7 @@
 namespace platform::win {
 
 Win32MainWindow::Win32MainWindow(ProgramWindows& windows, const ProgramDefinition& program)
-    : windows_(windows),
-      mutexName_(program.mutexName),
-      smallIcon_(LoadIconSized(program.iconResource, ::GetSystemMetrics(SM_CXSMICON))) {}
+    : windows_(windows), mutexName_(program.mutexName) {}
 
 // A mutex that exists already answers with a handle to it and
 // ERROR_ALREADY_EXISTS; one that an elevated instance made answers a standard
@@ -29,7 +27,8 @@ Handle Win32MainWindow::MainWindow() {
 }
 
 Handle Win32MainWindow::MainIcon() {
-    return AsHandle(smallIcon_.get());
+    FormWindow* main = windows_.Main();
+    return AsHandle(main ? main->TrayIcon() : nullptr);
 }
 
 WindowState Win32MainWindow::GetWindowState() {

@@ -27,8 +27,6 @@ class Win32MainWindow final : public app::Window {
     // Held from the load to the unload: a second start finds it there.
     const wchar_t* mutexName_;
     UniqueHandle instanceMutex_;
-    // The tray's icon (and so its id): the system's small size, fixed.
-    UniqueIcon smallIcon_;
 };
 
 }  // namespace platform::win

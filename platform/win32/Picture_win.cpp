@@ -45,8 +45,8 @@ std::unique_ptr<IStream, ComRelease> ResourceStream(const UniqueLibrary& ole32, 
 }  // namespace
 
 UniqueBitmap LoadPictureResource(int resourceId) {
-    const UniqueLibrary ole32(::LoadLibraryW(L"ole32.dll"));
-    const UniqueLibrary gdiplus(::LoadLibraryW(L"gdiplus.dll"));
+    const UniqueLibrary ole32 = LoadSystemLibrary(L"ole32.dll");
+    const UniqueLibrary gdiplus = LoadSystemLibrary(L"gdiplus.dll");
     const auto fromStream =
         ProcAddress<CreateBitmapFromStreamFn>(gdiplus, "GdipCreateBitmapFromStream");
     const auto toHbitmap =

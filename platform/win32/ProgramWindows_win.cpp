@@ -36,6 +36,24 @@ void AllowFromTheShell(HWND hwnd, UINT message) {
     }
 }
 
+struct SystemColourState {
+    bool highContrast = false;
+    SystemColours colours;
+};
+
+// What the system says; which part takes which colour is the program's to
+// decide (app::ColoursFor).
+SystemColourState ReadSystemColours() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof(contrast);
+    const bool on =
+        ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) != FALSE &&
+        (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    return {on,
+            {::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_BTNFACE),
+             ::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_HOTLIGHT)}};
+}
+
 }  // namespace
 
 ProgramWindows::ProgramWindows(const ProgramDefinition& program)
@@ -66,6 +84,7 @@ int ProgramWindows::Run(WindowEvents& events, int showCommand) {
     }
     AllowFromTheShell(MainHwnd(), WM_MOUSEMOVE);
     events_ = &events;
+    FollowSystemColours();
     events_->Load();
     if (ending_) {
         CloseAll();
@@ -194,6 +213,10 @@ void ProgramWindows::OnDestroyed(FormWindow& form) {
 
 bool ProgramWindows::OnOtherMessage(FormWindow& form, UINT message, WPARAM wParam,
                                     LPARAM /*lParam*/, LRESULT& result) {
+    if (message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE) {
+        FollowSystemColours();
+        return false;  // and what Windows does with it
+    }
     WindowEvents* events = EventsFrom(form);
     if (!events) {
         return false;
@@ -212,6 +235,44 @@ bool ProgramWindows::OnOtherMessage(FormWindow& form, UINT message, WPARAM wPara
     return false;
 }
 
+// --- colours -----------------------------------------------------------------
+
+// Both windows hear each change; the second finds nothing new.
+void ProgramWindows::FollowSystemColours() {
+    const SystemColourState system = ReadSystemColours();
+    const app::FormColours colours = app::ColoursFor(system.highContrast, system.colours);
+    if (colours == colours_) {
+        return;
+    }
+    colours_ = colours;
+    ColourMain();
+    ColourAbout();
+    if (events_ && MainHwnd()) {
+        events_->ColoursChanged(system.highContrast, system.colours);
+    }
+}
+
+void ProgramWindows::ColourMain() const {
+    if (!MainHwnd()) {
+        return;
+    }
+    main_->SetBackColour(colours_.mainBack);
+    main_->SetControlBackColour(app::ControlId(app::Control::CbAuto), colours_.checkBoxBack);
+    main_->SetForeColour(app::ControlId(app::Control::CbAuto), colours_.checkBoxText);
+    main_->Repaint();
+}
+
+void ProgramWindows::ColourAbout() const {
+    if (!IsAboutLoaded()) {
+        return;
+    }
+    about_->SetBackColour(colours_.aboutBack);
+    about_->SetForeColour(app::ControlId(app::Control::lblTitle), colours_.aboutLabels);
+    about_->SetForeColour(app::ControlId(app::Control::lblDescription), colours_.aboutLabels);
+    about_->SetForeColour(app::ControlId(app::Control::LbHelp), colours_.aboutHelp);
+    about_->Repaint();
+}
+
 // --- the About window -------------------------------------------------------
 
 bool ProgramWindows::IsAboutLoaded() const {
@@ -220,6 +281,7 @@ bool ProgramWindows::IsAboutLoaded() const {
 
 void ProgramWindows::LoadAbout() {
     about_ = std::make_unique<FormWindow>(program_.aboutForm, Host(), program_.iconResource);
+    ColourAbout();
 }
 
 void ProgramWindows::ShowAbout() {

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "app/Colours.h"
 #include "app/Control.h"
 #include "platform/FormDef.h"
 #include "platform/WindowEvents.h"
@@ -64,6 +65,11 @@ class ProgramWindows final : private FormHost {
     // Events go to the handlers only from the main window, once it is built.
     WindowEvents* EventsFrom(const FormWindow& form) const;
     void Unload();
+    // Both windows in the colours the system's give their parts, now and
+    // whenever the system's change; the handlers hear of them too.
+    void FollowSystemColours();
+    void ColourMain() const;
+    void ColourAbout() const;
     void Dispatch(MSG& msg);
     bool AnyWindowLeft(const FormWindow& closing) const;
     void CloseAll();
@@ -73,6 +79,8 @@ class ProgramWindows final : private FormHost {
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> about_;
     WindowEvents* events_ = nullptr;
+    // None read yet: every reading differs from all black on all black.
+    app::FormColours colours_{};
     bool ending_ = false;
     bool unloaded_ = false;
 };

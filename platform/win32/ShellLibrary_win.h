@@ -16,7 +16,7 @@ class ShellLibrary {
     template <class Fn>
     Fn Entry(const char* name) {
         if (!shell32_) {
-            shell32_.reset(::LoadLibraryW(L"shell32.dll"));
+            shell32_ = LoadSystemLibrary(L"shell32.dll");
         }
         return ProcAddress<Fn>(shell32_, name);
     }

@@ -153,6 +153,16 @@ void FollowsTheMonitorsDpi(const Paths& paths) {
         TargetWindow target;
         EXPECT_TRUE(HoldKeyUntil(VK_F8, [&] { return target.Topmost(); }));
     }
+    // In the tray, back at 96 dpi while hidden, and the shell restarted: the
+    // icon is added again under the id the tray knows, never as a second.
+    program.Click(Id::cmdMini);
+    EXPECT_TRUE(WaitFor([&] { return InTray(program); }));
+    SendDpiChanged(program, program.main(), 96, SIZE{306, 89});
+    ::PostMessageW(program.main(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    Pause(300);
+    EXPECT_TRUE(InTray(program));
+    PostToIcon(TrayIcons().front(), WM_LBUTTONDOWN);
+    EXPECT_TRUE(WaitFor([&] { return Shown(program); }));
     SendDpiChanged(program, program.main(), 96, SIZE{306, 89});
     EXPECT_TRUE(Near(ClientSize(program.main()), SIZE{306, 89}));
     EXPECT_TRUE(Near(WindowSize(tray), SIZE{53, 25}));

@@ -165,6 +165,34 @@ void ClosingTheMainWindowLeavesAboutOpen(const Paths& paths) {
     EXPECT_TRUE(::WaitForSingleObject(program.process(), 5000) == WAIT_OBJECT_0);
 }
 
+// The program run from a downloads folder that also holds a DLL named as
+// GDI+, which the About window loads for its picture: the system's is
+// loaded all the same.  Wine prefers its own DLLs to the folder's unless
+// told otherwise; Windows looks in the program's folder first.
+void PlantedDllIsNeverLoaded(const Paths& paths) {
+    InstallBrowserStub(paths);
+    ::DeleteFileW(kConfigPath);
+    constexpr const wchar_t* kMark = L"C:\\planted-dll-loaded";
+    ::DeleteFileW(kMark);
+    const std::wstring folder = L"C:\\Downloads";
+    const std::wstring program = folder + L"\\program.exe";
+    wchar_t driver[MAX_PATH] = L"";
+    ::GetModuleFileNameW(nullptr, driver, MAX_PATH);
+    std::wstring planted = driver;
+    planted.replace(planted.find_last_of(L'\\') + 1, std::wstring::npos, L"planted.dll");
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    EXPECT_TRUE(::CopyFileW(paths.program.c_str(), program.c_str(), FALSE) != FALSE);
+    EXPECT_TRUE(::CopyFileW(planted.c_str(), (folder + L"\\gdiplus.dll").c_str(), FALSE) != FALSE);
+    // Wine's own override for that one program: the folder's DLL first.
+    constexpr const wchar_t* kOverrides = L"Software\\Wine\\AppDefaults\\program.exe\\DllOverrides";
+    EXPECT_TRUE(::RegSetKeyValueW(HKEY_CURRENT_USER, kOverrides, L"gdiplus", REG_SZ,
+                                  L"native,builtin", sizeof(L"native,builtin")) == ERROR_SUCCESS);
+    Program started(program);
+    const HWND about = OpenAbout(started);
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(about, POINT{65, 84}) == RGB(255, 255, 0); }));
+    EXPECT_EQ(ReadFileBytes(kMark), std::string("<missing>"));
+}
+
 }  // namespace
 
 void AddHelpScenarios(Registry& registry) {
@@ -172,6 +200,7 @@ void AddHelpScenarios(Registry& registry) {
     registry["help_links"] = ContactLinkColoursAndOpensTheShop;
     registry["help_browser_fallback"] = DefaultBrowserWhenTheFixedOneIsMissing;
     registry["close_main_keeps_about"] = ClosingTheMainWindowLeavesAboutOpen;
+    registry["planted_dll"] = PlantedDllIsNeverLoaded;
 }
 
 }  // namespace e2e
