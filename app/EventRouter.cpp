@@ -2,8 +2,10 @@
 
 #include <cstdint>
 
+#include "app/Colours.h"
 #include "app/Control.h"
 #include "app/Facts.h"
+#include "platform/SystemColours.h"
 #include "platform/WindowEvents.h"
 
 namespace app {

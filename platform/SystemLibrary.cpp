@@ -1,5 +1,8 @@
 #include "platform/SystemLibrary.h"
 
+#include <string>
+#include <string_view>
+
 namespace platform {
 
 LibraryRequest SystemLibrary(std::wstring_view systemFolder, std::wstring_view name,

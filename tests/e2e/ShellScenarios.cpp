@@ -45,8 +45,8 @@ void ShellWindowsAreLeftAlone(const Paths& paths) {
     for (const auto& shell : shellWindows) {
         HWND hwnd = StandIn(shell.className, shell.topmost);
         // Watched all along: an even number of flips would end where it began.
-        if (HoldKeyUntil(
-                VK_F8, [&] { return Topmost(hwnd) != shell.topmost; }, kThreePollsMs)) {
+        const auto flipped = [&] { return Topmost(hwnd) != shell.topmost; };
+        if (HoldKeyUntil(VK_F8, flipped, kThreePollsMs)) {
             changed += std::wstring(shell.className) + L" ";
         }
         ::DestroyWindow(hwnd);
@@ -89,8 +89,8 @@ void BusyWindowIsPinnedOnceItAnswers(const Paths& paths) {
     HANDLE thread = ::CreateThread(nullptr, 0, Sleeper::Run, &sleeper, 0, nullptr);
     EXPECT_TRUE(::WaitForSingleObject(sleeper.inFront, 5000) == WAIT_OBJECT_0);
     const auto asleep = std::chrono::steady_clock::now();
-    HoldKeyUntil(
-        VK_F8, [&] { return Topmost(sleeper.hwnd); }, kThreePollsMs);
+    const auto pinnedAlready = [&] { return Topmost(sleeper.hwnd); };
+    HoldKeyUntil(VK_F8, pinnedAlready, kThreePollsMs);
     DWORD_PTR ignored = 0;
     const bool answered =
         ::SendMessageTimeoutW(program.main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored) != 0;
