@@ -255,15 +255,20 @@ void Program::Close() {
     EXPECT_TRUE(::WaitForSingleObject(process_, 10000) == WAIT_OBJECT_0);
 }
 
-TargetWindow::TargetWindow() {
+const wchar_t* DriverClass(const wchar_t* name, WNDPROC proc, int systemColour) {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.lpfnWndProc = proc;
     wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = kTargetClass;
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    ::RegisterClassW(&wc);
+    wc.lpszClassName = name;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(systemColour + 1));
+    ::RegisterClassW(&wc);  // a second registration fails harmlessly
+    return name;
+}
+
+TargetWindow::TargetWindow() {
+    DriverClass(kTargetClass, ::DefWindowProcW, COLOR_WINDOW);
     hwnd_ = ::CreateWindowExW(0, kTargetClass, L"e2e target", WS_OVERLAPPEDWINDOW, 40, 40, 300, 200,
-                              nullptr, nullptr, wc.hInstance, nullptr);
+                              nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::ShowWindow(hwnd_, SW_SHOWNORMAL);
     BringToFront();
 }

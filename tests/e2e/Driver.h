@@ -51,6 +51,10 @@ void Pause(int ms);
 std::wstring Text(HWND hwnd);
 std::wstring ClassOf(HWND hwnd);
 std::vector<HWND> TopLevelWindows(DWORD pid, const wchar_t* className = nullptr);
+// Registers a window class of the driver's, painted with a system colour;
+// returns its name.
+const wchar_t* DriverClass(const wchar_t* name, WNDPROC proc = ::DefWindowProcW,
+                           int systemColour = COLOR_WINDOW);
 std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className);
 
 // Files of the prefix, as bytes.

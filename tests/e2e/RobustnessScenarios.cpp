@@ -165,16 +165,6 @@ std::size_t VisibleWindowsOf(const Program& program) {
     return visible;
 }
 
-// Registers a window class of the driver's with its own procedure.
-const wchar_t* DriverClass(WNDPROC proc, const wchar_t* name) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = name;
-    ::RegisterClassW(&wc);
-    return name;
-}
-
 // A window that turns every z-order change down.
 LRESULT CALLBACK StubbornProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_WINDOWPOSCHANGING) {
@@ -187,7 +177,7 @@ LRESULT CALLBACK StubbornProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 void WindowThatRefusesToBePinned(const Paths& paths) {
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
-    HWND stubborn = ::CreateWindowExW(0, DriverClass(StubbornProc, L"OrvaneE2EStubborn"),
+    HWND stubborn = ::CreateWindowExW(0, DriverClass(L"OrvaneE2EStubborn", StubbornProc),
                                       L"stubborn", WS_OVERLAPPEDWINDOW, 60, 60, 200, 120, nullptr,
                                       nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::ShowWindow(stubborn, SW_SHOWNORMAL);
@@ -253,7 +243,7 @@ LRESULT CALLBACK ShortLivedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 void WindowsDestroyedByTheToggle(const Paths& paths) {
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
-    const wchar_t* shortLived = DriverClass(ShortLivedProc, L"OrvaneE2EShortLived");
+    const wchar_t* shortLived = DriverClass(L"OrvaneE2EShortLived", ShortLivedProc);
     // Not topmost, the pin destroys it; topmost, the un-pin does.
     for (const bool startTopmost : {false, true}) {
         HWND hwnd = ::CreateWindowExW(startTopmost ? WS_EX_TOPMOST : 0, shortLived, L"short-lived",

@@ -9,15 +9,10 @@ namespace {
 
 // A top-level window of the driver's, of a class the shell's windows have.
 HWND StandIn(const wchar_t* className, bool topmost) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = ::DefWindowProcW;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = className;
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_DESKTOP + 1);
-    ::RegisterClassW(&wc);
+    DriverClass(className, ::DefWindowProcW, COLOR_DESKTOP);
     HWND hwnd =
         ::CreateWindowExW(topmost ? WS_EX_TOPMOST : 0, className, className, WS_OVERLAPPEDWINDOW,
-                          50, 50, 320, 160, nullptr, nullptr, wc.hInstance, nullptr);
+                          50, 50, 320, 160, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::ShowWindow(hwnd, SW_SHOWNORMAL);
     ::SetForegroundWindow(hwnd);
     EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == hwnd; }));
