@@ -8,26 +8,26 @@
 namespace app {
 
 void frmPos::Command1_Click() {
-    if (!ws_.help.IsAboutLoaded()) {
-        ws_.help.LoadAbout();
+    if (!roles_.help.IsAboutLoaded()) {
+        roles_.help.LoadAbout();
     }
-    ws_.help.ShowAbout();
-    ws_.help.DoEvents();  // let the About window paint before the browser starts
-    about::OpenPage(ws_.help, about::kProductPage);
+    roles_.help.ShowAbout();
+    roles_.help.DoEvents();  // let the About window paint before the browser starts
+    about::OpenPage(roles_.help, about::kProductPage);
 }
 
 void frmPos::LbQQ_Click() {
-    ws_.help.DoEvents();
-    about::OpenPage(ws_.help, about::kShopPage);
+    roles_.help.DoEvents();
+    about::OpenPage(roles_.help, about::kShopPage);
 }
 
 void frmPos::ColoursChanged(const FormColours& colours) {
     link_ = colours.link;
-    ws_.controls.SetForeColour(Control::LbQQ, link_.atRest);
+    roles_.controls.SetForeColour(Control::LbQQ, link_.atRest);
 }
 
 void frmPos::LbQQ_MouseMove(const platform::MouseMove& /*event*/) {
-    ws_.controls.SetForeColour(Control::LbQQ, link_.underPointer);
+    roles_.controls.SetForeColour(Control::LbQQ, link_.underPointer);
 }
 
 }  // namespace app

@@ -22,12 +22,12 @@ bool AnotherInstanceRuns(InstanceLock lock) {
 }  // namespace
 
 void frmPos::Form_Load() {
-    if (AnotherInstanceRuns(ws_.window.TakeInstanceLock())) {
+    if (AnotherInstanceRuns(roles_.window.TakeInstanceLock())) {
         // The running instance keeps its window and its settings untouched.
-        ws_.window.EndInstance();
+        roles_.window.EndInstance();
         return;
     }
-    const std::optional<settings::LoadedConfig> config = settings::LoadConfig(ws_.files);
+    const std::optional<settings::LoadedConfig> config = settings::LoadConfig(roles_.files);
     if (!config) {
         HotKey_ = settings::kDefaultHotKey;
         AutoTray_ = 0;
@@ -40,10 +40,10 @@ void frmPos::Form_Load() {
     // Changing the box raises its click event, which saves the settings again
     // with the values just read.
     if (AutoTray_ == 0) {
-        ws_.controls.SetCheckValue(Control::CbAuto, 0);
+        roles_.controls.SetCheckValue(Control::CbAuto, 0);
     } else {
-        ws_.controls.SetCheckValue(Control::CbAuto, 1);
-        ws_.window.SetWindowState(platform::WindowState::Minimised);
+        roles_.controls.SetCheckValue(Control::CbAuto, 1);
+        roles_.window.SetWindowState(platform::WindowState::Minimised);
     }
     ShowHotKeyName(HotKey_);
 }
@@ -53,13 +53,13 @@ void frmPos::Form_Unload() {
     SaveConfig(LostChange::StayQuiet);
     // An About window left open keeps the process, not the lock; released
     // after the save, so that a new start reads what was saved.
-    ws_.window.ReleaseInstanceLock();
+    roles_.window.ReleaseInstanceLock();
 }
 
 void frmPos::ShowHotKeyName(std::int16_t key) {
     // A code with no name (outside 0 to 255) leaves the box as it is.
-    if (const std::optional<std::string> name = KeyName(key, ws_.text)) {
-        ws_.controls.SetText(Control::Text1, *name);
+    if (const std::optional<std::string> name = KeyName(key, roles_.text)) {
+        roles_.controls.SetText(Control::Text1, *name);
     }
 }
 

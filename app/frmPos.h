@@ -8,7 +8,7 @@
 
 #include "app/Colours.h"
 #include "app/FormEvents.h"
-#include "app/Platform.h"
+#include "app/Roles.h"
 #include "tray/TrayIcon.h"
 
 namespace app {
@@ -17,7 +17,7 @@ namespace app {
 // they share the form-level state below.
 class frmPos final : public FormEvents, public ControlEvents {
   public:
-    explicit frmPos(const Platform& ws) : ws_(ws) {}
+    explicit frmPos(const Roles& roles) : roles_(roles) {}
 
     // Start-up and shutdown.
     void Form_Load() override;
@@ -65,7 +65,7 @@ class frmPos final : public FormEvents, public ControlEvents {
     void DeleteTrayIcon();
     void ShowHotKeyName(std::int16_t key);
 
-    Platform ws_;
+    Roles roles_;
     platform::Handle TargetWindow_ = 0;
     std::int16_t HotKey_ = 0;
     std::int16_t AutoTray_ = 0;

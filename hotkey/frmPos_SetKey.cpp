@@ -8,7 +8,7 @@ namespace app {
 
 // The file is written when capturing starts as well as when it ends.
 void frmPos::cmdSetKey_Click() {
-    if (hotkey::ClickSetKey(ws_.controls) != hotkey::ClickOutcome::Rejected) {
+    if (hotkey::ClickSetKey(roles_.controls) != hotkey::ClickOutcome::Rejected) {
         SaveConfig();
     }
 }

@@ -9,11 +9,11 @@
 namespace app {
 
 bool frmPos::IsKeyDown(std::int16_t key) {
-    return pin::IsKeyDown(ws_.desktop, key);
+    return pin::IsKeyDown(roles_.desktop, key);
 }
 
 bool frmPos::IsTopmost(platform::Handle hwnd) {
-    return pin::IsTopmost(ws_.desktop, hwnd);
+    return pin::IsTopmost(roles_.desktop, hwnd);
 }
 
 void frmPos::Timer1_Timer() {
@@ -23,14 +23,14 @@ void frmPos::Timer1_Timer() {
     if (!IsKeyDown(HotKey_)) {
         return;
     }
-    TargetWindow_ = ws_.desktop.GetForegroundWindow();
-    if (TargetWindow_ == ws_.window.MainWindow()) {
+    TargetWindow_ = roles_.desktop.GetForegroundWindow();
+    if (TargetWindow_ == roles_.window.MainWindow()) {
         return;  // never pin or un-pin ourselves
     }
-    if (pin::LeavesAlone(ws_.desktop, TargetWindow_)) {
+    if (pin::LeavesAlone(roles_.desktop, TargetWindow_)) {
         return;
     }
-    pin::ToggleTopmost(ws_.desktop, TargetWindow_, IsTopmost(TargetWindow_));
+    pin::ToggleTopmost(roles_.desktop, TargetWindow_, IsTopmost(TargetWindow_));
 }
 
 }  // namespace app

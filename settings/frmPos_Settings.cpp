@@ -7,14 +7,14 @@
 namespace app {
 
 void frmPos::SaveConfig(LostChange lost) {
-    const settings::SaveResult result =
-        settings::SaveConfigFile(ws_.files, HotKey_, ws_.controls.GetCheckValue(Control::CbAuto));
+    const settings::SaveResult result = settings::SaveConfigFile(
+        roles_.files, HotKey_, roles_.controls.GetCheckValue(Control::CbAuto));
     if (result != settings::SaveResult::ChangeLost || lost == LostChange::StayQuiet ||
         saveFailureTold_) {
         return;
     }
     saveFailureTold_ = true;
-    ws_.controls.ShowMessage(kSaveFailedMessage);
+    roles_.controls.ShowMessage(kSaveFailedMessage);
 }
 
 // Raised for the user's clicks and for every change the program makes.

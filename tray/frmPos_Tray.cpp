@@ -11,8 +11,8 @@ namespace app {
 // The record is filled before the shell is asked, so its id identifies the
 // icon's notifications even when the shell reports the add as failed.
 void frmPos::AddTrayIcon() {
-    TrayData_ = tray::MakeRecord(ws_.window.MainWindow(), ws_.window.MainIcon(), ws_.text);
-    trayRetry_.AfterAdd(ws_.tray.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_));
+    TrayData_ = tray::MakeRecord(roles_.window.MainWindow(), roles_.window.MainIcon(), roles_.text);
+    trayRetry_.AfterAdd(roles_.tray.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_));
 }
 
 // A failed add is tried again while the window is hidden.  An add fails for
@@ -22,12 +22,12 @@ void frmPos::RetryTrayIcon() {
     if (!trayRetry_.Due()) {
         return;
     }
-    if (ws_.window.IsVisible()) {
+    if (roles_.window.IsVisible()) {
         trayRetry_.Stop();
         return;
     }
-    if (ws_.tray.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_) ||
-        ws_.tray.ShellNotifyIcon(platform::TrayMessage::Modify, TrayData_)) {
+    if (roles_.tray.ShellNotifyIcon(platform::TrayMessage::Add, TrayData_) ||
+        roles_.tray.ShellNotifyIcon(platform::TrayMessage::Modify, TrayData_)) {
         trayRetry_.Stop();
     }
 }
@@ -36,37 +36,37 @@ void frmPos::RetryTrayIcon() {
 void frmPos::DeleteTrayIcon() {
     trayRetry_.Stop();
     // The result doesn't matter: with no icon there is nothing to take away.
-    (void)ws_.tray.ShellNotifyIcon(platform::TrayMessage::Delete, TrayData_);
+    (void)roles_.tray.ShellNotifyIcon(platform::TrayMessage::Delete, TrayData_);
 }
 
 void frmPos::cmdMini_Click() {
-    ws_.window.SetWindowState(WindowState::Minimised);
+    roles_.window.SetWindowState(WindowState::Minimised);
 }
 
 // Every way of minimising ends here: the button, the minimise box and the
 // start-in-tray setting.
 void frmPos::Form_Resize() {
-    if (ws_.window.GetWindowState() == WindowState::Minimised) {
+    if (roles_.window.GetWindowState() == WindowState::Minimised) {
         AddTrayIcon();
-        ws_.window.SetVisible(false);
+        roles_.window.SetVisible(false);
     }
 }
 
 void frmPos::Form_MouseMove(const platform::MouseMove& event) {
     if (tray::IsRestoreRequest(event, TrayData_.uID) &&
-        ws_.window.GetWindowState() != WindowState::Normal) {
-        ws_.window.SetWindowState(WindowState::Normal);
-        ws_.window.SetVisible(true);
-        ws_.window.FocusMainWindow();
+        roles_.window.GetWindowState() != WindowState::Normal) {
+        roles_.window.SetWindowState(WindowState::Normal);
+        roles_.window.SetVisible(true);
+        roles_.window.FocusMainWindow();
         DeleteTrayIcon();
     }
     // Anywhere on the window but the contact line, the link is at rest.
-    ws_.controls.SetForeColour(Control::LbQQ, link_.atRest);
+    roles_.controls.SetForeColour(Control::LbQQ, link_.atRest);
 }
 
 // Explorer came back without our icon; a hidden window would be lost.
 void frmPos::TaskbarCreated() {
-    if (!ws_.window.IsVisible() && ws_.window.GetWindowState() == WindowState::Minimised) {
+    if (!roles_.window.IsVisible() && roles_.window.GetWindowState() == WindowState::Minimised) {
         AddTrayIcon();
     }
 }

@@ -4,7 +4,7 @@
 #include "about/WebLinks.h"
 #include "app/Colours.h"
 #include "app/frmPos.h"
-#include "tests/fakes/FakePlatform.h"
+#include "tests/fakes/FakeRoles.h"
 
 namespace {
 
@@ -13,88 +13,89 @@ using app::Control;
 class HelpTest : public testing::Test {
   protected:
     HelpTest() {
-        ws.Connect(form);
+        fake.Connect(form);
         form.Form_Load();
-        ws.log.clear();
+        fake.log.clear();
     }
-    fakes::FakePlatform ws;
-    app::frmPos form{ws.Roles()};
+    fakes::FakeRoles fake;
+    app::frmPos form{fake.Roles()};
 };
 
 // The About window is up and drawn before the browser starts, with the
 // fixed browser or the default one.
 TEST_F(HelpTest, HelpShowsTheAboutWindowBeforeTheBrowserStarts) {
     for (const bool fixedBrowser : {true, false}) {
-        ws.help.browserStarts = fixedBrowser;
-        ws.help.CloseAbout();
-        ws.help.atBrowserStarts.clear();
+        fake.help.browserStarts = fixedBrowser;
+        fake.help.CloseAbout();
+        fake.help.atBrowserStarts.clear();
         form.Command1_Click();
-        ASSERT_FALSE(ws.help.atBrowserStarts.empty());
-        EXPECT_TRUE(ws.help.atBrowserStarts.back().aboutShown);
-        EXPECT_FALSE(ws.help.atBrowserStarts.back().eventsPending);
+        ASSERT_FALSE(fake.help.atBrowserStarts.empty());
+        EXPECT_TRUE(fake.help.atBrowserStarts.back().aboutShown);
+        EXPECT_FALSE(fake.help.atBrowserStarts.back().eventsPending);
     }
 }
 
 TEST_F(HelpTest, OneAboutWindowUntilItIsClosed) {
     form.Command1_Click();
     form.Command1_Click();
-    EXPECT_EQ(ws.help.aboutLoads, 1);
-    EXPECT_EQ(ws.Count("ShowAbout"), 2);
-    EXPECT_EQ(ws.help.startedCommandLines.size(), 2u) << "each click starts a browser";
-    ws.help.CloseAbout();
+    EXPECT_EQ(fake.help.aboutLoads, 1);
+    EXPECT_EQ(fake.Count("ShowAbout"), 2);
+    EXPECT_EQ(fake.help.startedCommandLines.size(), 2u) << "each click starts a browser";
+    fake.help.CloseAbout();
     form.Command1_Click();
-    EXPECT_EQ(ws.help.aboutLoads, 2);
+    EXPECT_EQ(fake.help.aboutLoads, 2);
 }
 
 TEST_F(HelpTest, CommandLinesQuoteThePath) {
     form.Command1_Click();
     form.LbQQ_Click();
     const std::string browser = "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\"  ";
-    EXPECT_EQ(ws.help.startedCommandLines, (std::vector<std::string>{browser + about::kProductPage,
-                                                                     browser + about::kShopPage}));
-    EXPECT_TRUE(ws.help.defaultBrowserUrls.empty());
+    EXPECT_EQ(
+        fake.help.startedCommandLines,
+        (std::vector<std::string>{browser + about::kProductPage, browser + about::kShopPage}));
+    EXPECT_TRUE(fake.help.defaultBrowserUrls.empty());
 }
 
 TEST_F(HelpTest, WithoutTheBrowserTheDefaultOneOpensThePage) {
-    ws.help.browserStarts = false;
+    fake.help.browserStarts = false;
     form.Command1_Click();
     form.LbQQ_Click();
-    EXPECT_EQ(ws.help.defaultBrowserUrls,
+    EXPECT_EQ(fake.help.defaultBrowserUrls,
               (std::vector<std::string>{about::kProductPage, about::kShopPage}));
-    EXPECT_EQ(ws.help.aboutLoads, 1) << "the About window is shown all the same";
+    EXPECT_EQ(fake.help.aboutLoads, 1) << "the About window is shown all the same";
 }
 
 TEST_F(HelpTest, ContactLinkLetsEventsRunFirst) {
-    ws.help.eventsPending = true;
+    fake.help.eventsPending = true;
     form.LbQQ_Click();
-    ASSERT_EQ(ws.help.atBrowserStarts.size(), 1u);
-    EXPECT_FALSE(ws.help.atBrowserStarts[0].eventsPending);
+    ASSERT_EQ(fake.help.atBrowserStarts.size(), 1u);
+    EXPECT_FALSE(fake.help.atBrowserStarts[0].eventsPending);
 }
 
 TEST_F(HelpTest, LinkColours) {
-    EXPECT_EQ(ws.controls.colours[Control::LbQQ], app::kLinkBlue);
+    EXPECT_EQ(fake.controls.colours[Control::LbQQ], app::kLinkBlue);
     form.LbQQ_MouseMove({});
-    EXPECT_EQ(ws.controls.colours[Control::LbQQ], 0x000000FFu) << "red under the mouse";
+    EXPECT_EQ(fake.controls.colours[Control::LbQQ], 0x000000FFu) << "red under the mouse";
     form.Form_MouseMove({});
-    EXPECT_EQ(ws.controls.colours[Control::LbQQ], 0x00FF0000u)
+    EXPECT_EQ(fake.controls.colours[Control::LbQQ], 0x00FF0000u)
         << "blue over the rest of the window";
     form.LbQQ_MouseMove({});
     platform::MouseMove tray;
     tray.wParam = fakes::FakeWindow::kMainIcon;
     tray.lParam = platform::wm::kMouseMove;
     form.Form_MouseMove(tray);
-    EXPECT_EQ(ws.controls.colours[Control::LbQQ], app::kLinkBlue) << "a tray notification too";
+    EXPECT_EQ(fake.controls.colours[Control::LbQQ], app::kLinkBlue) << "a tray notification too";
 }
 
 // Under high contrast the line keeps changing under the pointer, in the
 // theme's colours.
 TEST_F(HelpTest, LinkColoursFollowTheTheme) {
     form.ColoursChanged(app::ColoursFor(true, {.windowText = 0xFFFFFF, .hotLight = 0x00FFFF}));
-    EXPECT_EQ(ws.controls.colours[Control::LbQQ], 0x00FFFFu) << "at once";
+    EXPECT_EQ(fake.controls.colours[Control::LbQQ], 0x00FFFFu) << "at once";
     form.LbQQ_MouseMove({});
-    EXPECT_EQ(ws.controls.colours[Control::LbQQ], 0xFFFFFFu);
+    EXPECT_EQ(fake.controls.colours[Control::LbQQ], 0xFFFFFFu);
     form.Form_MouseMove({});
-    EXPECT_EQ(ws.controls.colours[Control::LbQQ], 0x00FFFFu);
+    EXPECT_EQ(fake.controls.colours[Control::LbQQ], 0x00FFFFu);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include "app/frmPos.h"
 #include "settings/ConfigFile.h"
 #include "tests/app/KeyNameCases.h"
-#include "tests/fakes/FakePlatform.h"
+#include "tests/fakes/FakeRoles.h"
 
 namespace {
 
@@ -13,28 +13,28 @@ using platform::WindowState;
 
 class StartupTest : public testing::Test {
   protected:
-    StartupTest() { ws.Connect(form); }
-    fakes::FakePlatform ws;
-    app::frmPos form{ws.Roles()};
+    StartupTest() { fake.Connect(form); }
+    fakes::FakeRoles fake;
+    app::frmPos form{fake.Roles()};
 };
 
 TEST_F(StartupTest, NoSettingsFileMeansF8AndANormalWindow) {
     form.Form_Load();
     EXPECT_EQ(form.HotKey(), 119);
     EXPECT_EQ(form.AutoTray(), 0);
-    EXPECT_EQ(ws.controls.texts[Control::Text1], "F8");
-    EXPECT_EQ(ws.controls.checks[Control::CbAuto], 0);
-    EXPECT_EQ(ws.window.GetWindowState(), WindowState::Normal);
-    EXPECT_FALSE(ws.files.ReadConfig().has_value()) << "loading alone writes nothing";
+    EXPECT_EQ(fake.controls.texts[Control::Text1], "F8");
+    EXPECT_EQ(fake.controls.checks[Control::CbAuto], 0);
+    EXPECT_EQ(fake.window.GetWindowState(), WindowState::Normal);
+    EXPECT_FALSE(fake.files.ReadConfig().has_value()) << "loading alone writes nothing";
 
     form.Form_Unload();
-    EXPECT_EQ(ws.files.ReadConfig(), " 119 \r\n 0 \r\n");
+    EXPECT_EQ(fake.files.ReadConfig(), " 119 \r\n 0 \r\n");
 }
 
 // A stored key shows by name; one without a name leaves the box at "F8".
 TEST_F(StartupTest, StoredKeyIsShownByName) {
     for (const tests::KeyNameCase& c : tests::KeyNameCases()) {
-        fakes::FakePlatform fresh;
+        fakes::FakeRoles fresh;
         app::frmPos f(fresh.Roles());
         fresh.Connect(f);
         fresh.files.WriteConfig(settings::PrintedNumberLine(c.code) + " 0 \r\n");
@@ -45,50 +45,50 @@ TEST_F(StartupTest, StoredKeyIsShownByName) {
 }
 
 TEST_F(StartupTest, KeyTooLargeForSixteenBitsStaysZero) {
-    ws.files.WriteConfig("70000\r\n0\r\n");
+    fake.files.WriteConfig("70000\r\n0\r\n");
     form.Form_Load();
     EXPECT_EQ(form.HotKey(), 0);
 }
 
 TEST_F(StartupTest, StartInTrayChecksTheBoxSavesAndHides) {
-    ws.files.WriteConfig("65\r\n1\r\n");
+    fake.files.WriteConfig("65\r\n1\r\n");
     form.Form_Load();
     EXPECT_EQ(form.HotKey(), 65);
     EXPECT_EQ(form.AutoTray(), 1);
-    EXPECT_EQ(ws.controls.checks[Control::CbAuto], 1);
-    EXPECT_EQ(ws.window.GetWindowState(), WindowState::Minimised);
-    EXPECT_FALSE(ws.window.IsVisible());
-    EXPECT_EQ(ws.tray.trayAdds.size(), 1u);
-    EXPECT_EQ(ws.controls.texts[Control::Text1], "A");
+    EXPECT_EQ(fake.controls.checks[Control::CbAuto], 1);
+    EXPECT_EQ(fake.window.GetWindowState(), WindowState::Minimised);
+    EXPECT_FALSE(fake.window.IsVisible());
+    EXPECT_EQ(fake.tray.trayAdds.size(), 1u);
+    EXPECT_EQ(fake.controls.texts[Control::Text1], "A");
     // The box went from unchecked to checked: its click event rewrote the
     // file at once, in the program's own format, with the values just read.
-    EXPECT_EQ(ws.files.ReadConfig(), " 65 \r\n 1 \r\n");
+    EXPECT_EQ(fake.files.ReadConfig(), " 65 \r\n 1 \r\n");
 }
 
 // The start-up's own save, raised by the box, already holds the stored key.
 TEST_F(StartupTest, StartUpSavesWhatItRead) {
-    ws.files.WriteConfig("66\r\n1\r\n");
+    fake.files.WriteConfig("66\r\n1\r\n");
     form.Form_Load();
-    EXPECT_EQ(ws.Count("ReplaceFileContents"), 1);
-    EXPECT_EQ(ws.files.ReadConfig(), " 66 \r\n 1 \r\n");
+    EXPECT_EQ(fake.Count("ReplaceFileContents"), 1);
+    EXPECT_EQ(fake.files.ReadConfig(), " 66 \r\n 1 \r\n");
 }
 
 TEST_F(StartupTest, UncheckedFlagSavesNothingDuringStartUp) {
-    ws.files.WriteConfig("65\r\n0\r\n");
+    fake.files.WriteConfig("65\r\n0\r\n");
     form.Form_Load();
-    EXPECT_EQ(ws.Count("ReplaceFileContents"), 0) << "the box was unchecked already";
-    EXPECT_EQ(ws.files.ReadConfig(), "65\r\n0\r\n");
-    EXPECT_TRUE(ws.window.IsVisible());
+    EXPECT_EQ(fake.Count("ReplaceFileContents"), 0) << "the box was unchecked already";
+    EXPECT_EQ(fake.files.ReadConfig(), "65\r\n0\r\n");
+    EXPECT_TRUE(fake.window.IsVisible());
 }
 
 TEST_F(StartupTest, UnreadableFileAppliesTheDefaults) {
     // A file that exists but can't be opened reads as empty: F8, no tray.
-    ws.files.WriteConfig("65\r\n1\r\n");
-    ws.files.readsFail = true;
+    fake.files.WriteConfig("65\r\n1\r\n");
+    fake.files.readsFail = true;
     form.Form_Load();
     EXPECT_EQ(form.HotKey(), 119);
-    EXPECT_EQ(ws.controls.texts[Control::Text1], "F8");
-    EXPECT_EQ(ws.controls.checks[Control::CbAuto], 0);
+    EXPECT_EQ(fake.controls.texts[Control::Text1], "F8");
+    EXPECT_EQ(fake.controls.checks[Control::CbAuto], 0);
 }
 
 // The lock taken by an instance that runs, as a standard run or (access
@@ -104,7 +104,7 @@ TEST_F(StartupTest, SecondInstanceEndsWithoutTouchingAnything) {
         {app::InstanceLock::Failed, false},
     };
     for (const auto& row : rows) {
-        fakes::FakePlatform fresh;
+        fakes::FakeRoles fresh;
         app::frmPos f(fresh.Roles());
         fresh.window.instanceLock = row.lock;
         fresh.files.WriteConfig(" 65 \r\n 1 \r\n");
@@ -121,22 +121,22 @@ TEST_F(StartupTest, SecondInstanceEndsWithoutTouchingAnything) {
 // process, and only once the settings it will read are saved.
 TEST_F(StartupTest, ShutdownDeletesTheIconSavesAndReleasesTheLock) {
     form.Form_Load();
-    EXPECT_TRUE(ws.window.lockHeld);
+    EXPECT_TRUE(fake.window.lockHeld);
     form.cmdMini_Click();
-    ws.controls.checks[Control::CbAuto] = 1;
-    ws.log.clear();
+    fake.controls.checks[Control::CbAuto] = 1;
+    fake.log.clear();
     form.Form_Unload();
-    EXPECT_TRUE(ws.tray.trayIcons.empty());
-    EXPECT_EQ(ws.files.ReadConfig(), " 119 \r\n 1 \r\n");
-    EXPECT_FALSE(ws.window.lockHeld);
-    EXPECT_EQ(ws.log.back(), "ReleaseInstanceLock");
+    EXPECT_TRUE(fake.tray.trayIcons.empty());
+    EXPECT_EQ(fake.files.ReadConfig(), " 119 \r\n 1 \r\n");
+    EXPECT_FALSE(fake.window.lockHeld);
+    EXPECT_EQ(fake.log.back(), "ReleaseInstanceLock");
 }
 
 TEST_F(StartupTest, CheckBoxClickSavesAtOnce) {
     form.Form_Load();
-    ws.controls.checks[Control::CbAuto] = 1;  // the user ticked it
+    fake.controls.checks[Control::CbAuto] = 1;  // the user ticked it
     form.CbAuto_Click();
-    EXPECT_EQ(ws.files.ReadConfig(), " 119 \r\n 1 \r\n");
+    EXPECT_EQ(fake.files.ReadConfig(), " 119 \r\n 1 \r\n");
 }
 
 }  // namespace

@@ -4,11 +4,11 @@
 #include "app/frmPos.h"
 #include "pin/PinToggle.h"
 #include "tests/fakes/FakeDesktop.h"
-#include "tests/fakes/FakePlatform.h"
+#include "tests/fakes/FakeRoles.h"
 
 namespace {
 
-using fakes::FakePlatform;
+using fakes::FakeRoles;
 using fakes::FakeWindow;
 using platform::kExStyleTopmost;
 
@@ -19,17 +19,17 @@ constexpr int kF8 = 119;
 class PinToggleTest : public testing::Test {
   protected:
     PinToggleTest() {
-        ws.Connect(form);
+        fake.Connect(form);
         form.Form_Load();  // no settings file: F8
-        ws.log.clear();
-        ws.desktop.exStyles[kEditor] = 0x100;  // some unrelated extended style
-        ws.desktop.exStyles[FakeWindow::kMainWindow] = 0;
-        ws.desktop.foreground = kEditor;
+        fake.log.clear();
+        fake.desktop.exStyles[kEditor] = 0x100;  // some unrelated extended style
+        fake.desktop.exStyles[FakeWindow::kMainWindow] = 0;
+        fake.desktop.foreground = kEditor;
     }
-    bool EditorPinned() { return (ws.desktop.exStyles[kEditor] & kExStyleTopmost) != 0; }
+    bool EditorPinned() { return (fake.desktop.exStyles[kEditor] & kExStyleTopmost) != 0; }
 
-    FakePlatform ws;
-    app::frmPos form{ws.Roles()};
+    FakeRoles fake;
+    app::frmPos form{fake.Roles()};
 };
 
 // Up, or only tapped between two ticks (the "pressed since" bit, which
@@ -37,14 +37,14 @@ class PinToggleTest : public testing::Test {
 TEST_F(PinToggleTest, AKeyThatIsNotDownNowTogglesNothing) {
     for (const bool tappedBefore : {false, true}) {
         if (tappedBefore) {
-            ws.desktop.keysPressedBefore = {kF8};
+            fake.desktop.keysPressedBefore = {kF8};
         }
         form.Timer1_Timer();
         EXPECT_FALSE(EditorPinned()) << tappedBefore;
         EXPECT_EQ(form.TargetWindow(), 0u);
     }
     // Not even the shell is asked about a game: shell32 stays unloaded.
-    EXPECT_EQ(ws.log, std::vector<std::string>(2, "GetAsyncKeyState 119"));
+    EXPECT_EQ(fake.log, std::vector<std::string>(2, "GetAsyncKeyState 119"));
 }
 
 // Un-pinning sends the window to the bottom, without activating it: a plain
@@ -61,19 +61,19 @@ TEST_F(PinToggleTest, KeyDownPinsThenUnpins) {
         {kEditor, "SetWindowPos 5000 -1 flags 4003", "SetWindowPos 5000 1 flags 4013"},
         {kAbout, "SetWindowPos 6000 -1 flags 3", "SetWindowPos 6000 1 flags 13"},
     };
-    ws.desktop.exStyles[kAbout] = 0x100;
-    ws.desktop.ownThreadWindows = {FakeWindow::kMainWindow, kAbout};
-    ws.desktop.keysDown = {kF8};
+    fake.desktop.exStyles[kAbout] = 0x100;
+    fake.desktop.ownThreadWindows = {FakeWindow::kMainWindow, kAbout};
+    fake.desktop.keysDown = {kF8};
     for (const auto& row : rows) {
-        ws.desktop.foreground = row.window;
+        fake.desktop.foreground = row.window;
         form.Timer1_Timer();
-        EXPECT_EQ(ws.desktop.exStyles[row.window], 0x108u) << "only the topmost bit changes";
+        EXPECT_EQ(fake.desktop.exStyles[row.window], 0x108u) << "only the topmost bit changes";
         EXPECT_EQ(form.TargetWindow(), row.window);
-        EXPECT_EQ(ws.log.back(), row.pin);
+        EXPECT_EQ(fake.log.back(), row.pin);
 
         form.Timer1_Timer();
-        EXPECT_EQ(ws.desktop.exStyles[row.window], 0x100u);
-        EXPECT_EQ(ws.log.back(), row.unpin);
+        EXPECT_EQ(fake.desktop.exStyles[row.window], 0x100u);
+        EXPECT_EQ(fake.log.back(), row.unpin);
     }
 }
 
@@ -83,8 +83,8 @@ TEST_F(PinToggleTest, TheShellsWindowsAreLeftAlone) {
     constexpr platform::Handle kShell = 0x7000;
     constexpr platform::Handle kDesktop = 0x7100;
     constexpr platform::Handle kOther = 0x7200;
-    ws.desktop.shellWindow = kShell;
-    ws.desktop.desktopWindow = kDesktop;
+    fake.desktop.shellWindow = kShell;
+    fake.desktop.desktopWindow = kDesktop;
     const struct {
         platform::Handle window;
         const char* className;
@@ -107,17 +107,17 @@ TEST_F(PinToggleTest, TheShellsWindowsAreLeftAlone) {
         {kOther, "Shell_TrayWndX", 0, true},
         {kOther, "", 0, true},  // a class name that can't be read
     };
-    ws.desktop.keysDown = {kF8};
+    fake.desktop.keysDown = {kF8};
     for (const auto& row : rows) {
-        ws.desktop.exStyles[row.window] = row.style;
-        ws.desktop.classNames[row.window] = row.className;
-        ws.desktop.foreground = row.window;
-        ws.log.clear();
+        fake.desktop.exStyles[row.window] = row.style;
+        fake.desktop.classNames[row.window] = row.className;
+        fake.desktop.foreground = row.window;
+        fake.log.clear();
         for (int tick = 0; tick < 3; ++tick) {
             form.Timer1_Timer();
         }
-        EXPECT_EQ(ws.Count("SetWindowPos"), row.toggled ? 3 : 0) << row.className;
-        EXPECT_EQ(ws.desktop.exStyles[row.window] == row.style, !row.toggled) << row.className;
+        EXPECT_EQ(fake.Count("SetWindowPos"), row.toggled ? 3 : 0) << row.className;
+        EXPECT_EQ(fake.desktop.exStyles[row.window] == row.style, !row.toggled) << row.className;
     }
 }
 
@@ -137,19 +137,19 @@ TEST_F(PinToggleTest, AFullScreenGameIsNeverToggled) {
         {NotificationState::App, true},
         {NotificationState::Unknown, true},
     };
-    ws.desktop.keysDown = {kF8};
+    fake.desktop.keysDown = {kF8};
     for (const auto& row : rows) {
-        ws.desktop.exStyles[kEditor] = kExStyleTopmost;  // the game, or a pinned window
-        ws.desktop.notificationState = row.state;
-        ws.log.clear();
+        fake.desktop.exStyles[kEditor] = kExStyleTopmost;  // the game, or a pinned window
+        fake.desktop.notificationState = row.state;
+        fake.log.clear();
         form.Timer1_Timer();
-        EXPECT_EQ(ws.Count("UserNotificationState"), 1);
-        EXPECT_EQ(ws.Count("SetWindowPos"), row.toggled ? 1 : 0) << static_cast<int>(row.state);
+        EXPECT_EQ(fake.Count("UserNotificationState"), 1);
+        EXPECT_EQ(fake.Count("SetWindowPos"), row.toggled ? 1 : 0) << static_cast<int>(row.state);
     }
 }
 
 TEST_F(PinToggleTest, HeldKeyFlipsOncePerTick) {
-    ws.desktop.keysDown = {kF8};
+    fake.desktop.keysDown = {kF8};
     for (int tick = 1; tick <= 5; ++tick) {
         form.Timer1_Timer();
         EXPECT_EQ(EditorPinned(), tick % 2 == 1) << "tick " << tick;
@@ -157,25 +157,25 @@ TEST_F(PinToggleTest, HeldKeyFlipsOncePerTick) {
 }
 
 TEST_F(PinToggleTest, NeverTogglesItsOwnWindow) {
-    ws.desktop.keysDown = {kF8};
-    ws.desktop.foreground = FakeWindow::kMainWindow;
+    fake.desktop.keysDown = {kF8};
+    fake.desktop.foreground = FakeWindow::kMainWindow;
     form.Timer1_Timer();
-    EXPECT_EQ(ws.Count("SetWindowPos"), 0);
-    EXPECT_EQ(ws.desktop.exStyles[FakeWindow::kMainWindow], 0u);
+    EXPECT_EQ(fake.Count("SetWindowPos"), 0);
+    EXPECT_EQ(fake.desktop.exStyles[FakeWindow::kMainWindow], 0u);
     EXPECT_EQ(form.TargetWindow(), FakeWindow::kMainWindow);
 }
 
 TEST_F(PinToggleTest, NoForegroundWindowIsPassedOnHarmlessly) {
-    ws.desktop.keysDown = {kF8};
-    ws.desktop.foreground = 0;
+    fake.desktop.keysDown = {kF8};
+    fake.desktop.foreground = 0;
     form.Timer1_Timer();
-    EXPECT_EQ(ws.log.back(), "SetWindowPos 0 -1 flags 3");
+    EXPECT_EQ(fake.log.back(), "SetWindowPos 0 -1 flags 3");
     form.Timer1_Timer();  // and the next tick still works
-    EXPECT_EQ(ws.Count("GetAsyncKeyState"), 2);
+    EXPECT_EQ(fake.Count("GetAsyncKeyState"), 2);
 }
 
 TEST_F(PinToggleTest, OtherKeysDoNothing) {
-    ws.desktop.keysDown = {65, 16};
+    fake.desktop.keysDown = {65, 16};
     form.Timer1_Timer();
     EXPECT_FALSE(EditorPinned());
 }
@@ -183,13 +183,13 @@ TEST_F(PinToggleTest, OtherKeysDoNothing) {
 TEST_F(PinToggleTest, ANewHotkeyIsLiveAtTheNextTick) {
     std::int16_t shift = 16;
     form.Text1_KeyUp(shift, 0);
-    ws.desktop.keysDown = {16};
+    fake.desktop.keysDown = {16};
     form.Timer1_Timer();
     EXPECT_TRUE(EditorPinned());
 }
 
 TEST_F(PinToggleTest, HotKeyZeroNeverToggles) {
-    FakePlatform fresh;
+    FakeRoles fresh;
     app::frmPos f(fresh.Roles());
     fresh.files.WriteConfig("abc\r\n0\r\n");
     f.Form_Load();

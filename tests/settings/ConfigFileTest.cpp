@@ -10,7 +10,7 @@
 
 #include "app/frmPos.h"
 #include "tests/fakes/FakeFiles.h"
-#include "tests/fakes/FakePlatform.h"
+#include "tests/fakes/FakeRoles.h"
 
 namespace {
 
@@ -195,8 +195,8 @@ class SaveFailureMessageTest : public testing::Test {
   protected:
     SaveFailureMessageTest() {
         // A folder where the file should be: every save fails.
-        std::filesystem::create_directory(ws.files.HostPath(settings::kConfigPath));
-        ws.Connect(form);
+        std::filesystem::create_directory(fake.files.HostPath(settings::kConfigPath));
+        fake.Connect(form);
         form.Form_Load();
     }
     void ChooseKey(int code) {
@@ -206,30 +206,30 @@ class SaveFailureMessageTest : public testing::Test {
         form.cmdSetKey_Click();
     }
 
-    fakes::FakePlatform ws;
-    app::frmPos form{ws.Roles()};
+    fakes::FakeRoles fake;
+    app::frmPos form{fake.Roles()};
 };
 
 TEST_F(SaveFailureMessageTest, OnceARunForAChangeThatIsLost) {
     form.cmdSetKey_Click();
     form.cmdSetKey_Click();
-    EXPECT_TRUE(ws.controls.messageBoxes.empty()) << "saving F8 again loses nothing";
+    EXPECT_TRUE(fake.controls.messageBoxes.empty()) << "saving F8 again loses nothing";
 
     ChooseKey(65);
-    ASSERT_EQ(ws.controls.messageBoxes.size(), 1u);
-    EXPECT_NE(ws.controls.messageBoxes[0].find(settings::kConfigPath), std::string::npos);
+    ASSERT_EQ(fake.controls.messageBoxes.size(), 1u);
+    EXPECT_NE(fake.controls.messageBoxes[0].find(settings::kConfigPath), std::string::npos);
 
-    ws.controls.checks[app::Control::CbAuto] = 1;
+    fake.controls.checks[app::Control::CbAuto] = 1;
     form.CbAuto_Click();
     ChooseKey(66);
-    EXPECT_EQ(ws.controls.messageBoxes.size(), 1u) << "only the first";
+    EXPECT_EQ(fake.controls.messageBoxes.size(), 1u) << "only the first";
 }
 
 TEST_F(SaveFailureMessageTest, NeverAtTheClose) {
     std::int16_t key = 65;
     form.Text1_KeyUp(key, 0);
     form.Form_Unload();
-    EXPECT_TRUE(ws.controls.messageBoxes.empty());
+    EXPECT_TRUE(fake.controls.messageBoxes.empty());
 }
 
 TEST_F(ConfigStoreTest, HugeFileIsReadOnlyAsFarAsNeeded) {

@@ -6,12 +6,12 @@
 #include "app/MainForm.h"
 #include "app/frmPos.h"
 #include "tray/TrayIcon.h"
-#include "tests/fakes/FakePlatform.h"
+#include "tests/fakes/FakeRoles.h"
 
 namespace {
 
 using app::Control;
-using fakes::FakePlatform;
+using fakes::FakeRoles;
 using fakes::FakeTray;
 using fakes::FakeWindow;
 using platform::MouseMove;
@@ -38,32 +38,32 @@ MouseMove PointerAt(int x, std::uintptr_t buttons) {
 class TrayTest : public testing::Test {
   protected:
     TrayTest() {
-        ws.Connect(form);
+        fake.Connect(form);
         form.Form_Load();
-        ws.log.clear();
+        fake.log.clear();
     }
-    FakePlatform ws;
-    app::frmPos form{ws.Roles()};
+    FakeRoles fake;
+    app::frmPos form{fake.Roles()};
 };
 
 TEST_F(TrayTest, TrayButtonHidesTheWindowBehindAnIcon) {
     form.cmdMini_Click();
-    EXPECT_EQ(ws.window.GetWindowState(), WindowState::Minimised);
-    EXPECT_FALSE(ws.window.IsVisible());
-    EXPECT_EQ(ws.tray.trayIcons.size(), 1u);
+    EXPECT_EQ(fake.window.GetWindowState(), WindowState::Minimised);
+    EXPECT_FALSE(fake.window.IsVisible());
+    EXPECT_EQ(fake.tray.trayIcons.size(), 1u);
 }
 
 TEST_F(TrayTest, OnlyTheMinimisedStateGoesToTheTray) {
     for (WindowState state : {WindowState::Maximised, WindowState::Normal}) {
-        ws.window.SetWindowState(state);
-        EXPECT_TRUE(ws.tray.trayAdds.empty());
-        EXPECT_TRUE(ws.window.IsVisible());
+        fake.window.SetWindowState(state);
+        EXPECT_TRUE(fake.tray.trayAdds.empty());
+        EXPECT_TRUE(fake.window.IsVisible());
     }
 }
 
 TEST_F(TrayTest, TheRecord) {
     form.cmdMini_Click();
-    const platform::TrayRecord& r = ws.tray.trayAdds.at(0);
+    const platform::TrayRecord& r = fake.tray.trayAdds.at(0);
     EXPECT_EQ(r.cbSize, 88u);
     EXPECT_EQ(r.hWnd, FakeWindow::kMainWindow);
     EXPECT_EQ(r.uID, FakeWindow::kMainIcon);
@@ -78,29 +78,29 @@ TEST_F(TrayTest, TheRecord) {
 
 TEST_F(TrayTest, LeftButtonDownOnTheIconRestores) {
     form.cmdMini_Click();
-    ws.log.clear();
+    fake.log.clear();
     form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
-    EXPECT_EQ(ws.window.GetWindowState(), WindowState::Normal);
-    EXPECT_TRUE(ws.window.IsVisible());
-    EXPECT_TRUE(ws.window.mainFocused);
-    EXPECT_TRUE(ws.tray.trayIcons.empty()) << "the icon goes at once";
+    EXPECT_EQ(fake.window.GetWindowState(), WindowState::Normal);
+    EXPECT_TRUE(fake.window.IsVisible());
+    EXPECT_TRUE(fake.window.mainFocused);
+    EXPECT_TRUE(fake.tray.trayIcons.empty()) << "the icon goes at once";
 }
 
 TEST_F(TrayTest, OtherNotificationsDoNothing) {
     form.cmdMini_Click();
-    ws.log.clear();
+    fake.log.clear();
     for (std::uint32_t m :
          {platform::wm::kMouseMove, platform::wm::kLButtonUp, platform::wm::kLButtonDblClk,
           platform::wm::kRButtonDown, platform::wm::kRButtonUp, platform::wm::kRButtonDblClk}) {
         form.Form_MouseMove(TrayNotification(m));
     }
-    EXPECT_TRUE(ws.log.empty());
-    EXPECT_FALSE(ws.window.IsVisible());
+    EXPECT_TRUE(fake.log.empty());
+    EXPECT_FALSE(fake.window.IsVisible());
 }
 
 TEST_F(TrayTest, NotificationOnANormalWindowDoesNothing) {
     form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
-    EXPECT_TRUE(ws.log.empty());
+    EXPECT_TRUE(fake.log.empty());
 }
 
 TEST_F(TrayTest, PointerMovementNeverRestores) {
@@ -108,56 +108,56 @@ TEST_F(TrayTest, PointerMovementNeverRestores) {
     // (pixel 1, 257, 513 at 96 dpi; the notification at 120 dpi), nothing
     // happens, with or without a button held.
     form.cmdMini_Click();
-    ws.log.clear();
+    fake.log.clear();
     for (int x : {1, 257, 513, 0x201}) {
         for (std::uintptr_t buttons : {0x0, 0x1, 0x3}) {
             form.Form_MouseMove(PointerAt(x, buttons));
         }
     }
-    EXPECT_TRUE(ws.log.empty());
-    EXPECT_FALSE(ws.window.IsVisible());
+    EXPECT_TRUE(fake.log.empty());
+    EXPECT_FALSE(fake.window.IsVisible());
 }
 
 // The shell timed out on the add but shows the icon: the icon still brings
 // the window back, and the retries never add a second one.
 TEST_F(TrayTest, AnIconTheShellDidNotConfirmStillRestores) {
-    ws.tray.shell = FakeTray::Shell::TimesOut;
+    fake.tray.shell = FakeTray::Shell::TimesOut;
     form.cmdMini_Click();
     for (int tick = 0; tick < 100; ++tick) {
         form.Timer1_Timer();
     }
-    EXPECT_EQ(ws.tray.trayIcons.size(), 1u);
+    EXPECT_EQ(fake.tray.trayIcons.size(), 1u);
     form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
-    EXPECT_TRUE(ws.window.IsVisible());
-    EXPECT_TRUE(ws.tray.trayIcons.empty());
+    EXPECT_TRUE(fake.window.IsVisible());
+    EXPECT_TRUE(fake.tray.trayIcons.empty());
 }
 
 // Gone to the tray a minute before the shell was up: the icon comes once it
 // is, and exactly one; the tries until then were one a second.
 TEST_F(TrayTest, AnIconTheShellWasNotReadyForComesLater) {
-    ws.tray.shell = FakeTray::Shell::NotReady;
+    fake.tray.shell = FakeTray::Shell::NotReady;
     form.cmdMini_Click();
     constexpr int kTicksInAMinute = 60 * 5;
     for (int tick = 0; tick < kTicksInAMinute; ++tick) {
         form.Timer1_Timer();
     }
-    EXPECT_TRUE(ws.tray.trayIcons.empty());
-    EXPECT_EQ(ws.tray.trayAdds.size(), 61u);
-    ws.tray.shell = FakeTray::Shell::Ready;
+    EXPECT_TRUE(fake.tray.trayIcons.empty());
+    EXPECT_EQ(fake.tray.trayAdds.size(), 61u);
+    fake.tray.shell = FakeTray::Shell::Ready;
     for (int tick = 0; tick < 100; ++tick) {
         form.Timer1_Timer();
     }
-    EXPECT_EQ(ws.tray.trayIcons.size(), 1u);
-    const std::size_t adds = ws.tray.trayAdds.size();
-    ws.tray.trayIcons.clear();  // the shell started again and lost it
+    EXPECT_EQ(fake.tray.trayIcons.size(), 1u);
+    const std::size_t adds = fake.tray.trayAdds.size();
+    fake.tray.trayIcons.clear();  // the shell started again and lost it
     form.TaskbarCreated();
     for (int tick = 0; tick < 100; ++tick) {
         form.Timer1_Timer();
     }
-    EXPECT_EQ(ws.tray.trayAdds.size(), adds + 1);
-    EXPECT_EQ(ws.tray.trayIcons.size(), 1u);
+    EXPECT_EQ(fake.tray.trayAdds.size(), adds + 1);
+    EXPECT_EQ(fake.tray.trayIcons.size(), 1u);
     form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
-    EXPECT_TRUE(ws.window.IsVisible());
+    EXPECT_TRUE(fake.window.IsVisible());
 }
 
 TEST_F(TrayTest, EveryMinimiseAddsAFreshIcon) {
@@ -165,32 +165,32 @@ TEST_F(TrayTest, EveryMinimiseAddsAFreshIcon) {
         form.cmdMini_Click();
         form.Form_MouseMove(TrayNotification(platform::wm::kLButtonDown));
     }
-    EXPECT_EQ(ws.tray.trayAdds.size(), 3u);
-    EXPECT_EQ(ws.tray.trayDeletes.size(), 3u);
+    EXPECT_EQ(fake.tray.trayAdds.size(), 3u);
+    EXPECT_EQ(fake.tray.trayDeletes.size(), 3u);
 }
 
 TEST_F(TrayTest, ClosingFromTheTrayDeletesTheIcon) {
     form.cmdMini_Click();
     form.Form_Unload();
-    ASSERT_EQ(ws.tray.trayDeletes.size(), 1u);
-    EXPECT_EQ(ws.tray.trayDeletes[0].uID, FakeWindow::kMainIcon);
+    ASSERT_EQ(fake.tray.trayDeletes.size(), 1u);
+    EXPECT_EQ(fake.tray.trayDeletes[0].uID, FakeWindow::kMainIcon);
 }
 
 TEST_F(TrayTest, ExplorerRestartBringsTheIconBackOnlyWhileHidden) {
     form.TaskbarCreated();
-    EXPECT_TRUE(ws.tray.trayAdds.empty()) << "a shown window has no icon to restore";
+    EXPECT_TRUE(fake.tray.trayAdds.empty()) << "a shown window has no icon to restore";
     form.cmdMini_Click();
     form.TaskbarCreated();
-    EXPECT_EQ(ws.tray.trayAdds.size(), 2u);
+    EXPECT_EQ(fake.tray.trayAdds.size(), 2u);
 }
 
 TEST_F(TrayTest, HotkeyWorksWhileHidden) {
     form.cmdMini_Click();
-    ws.desktop.keysDown = {119};
-    ws.desktop.foreground = 0x7000;
-    ws.desktop.exStyles[0x7000] = 0;
+    fake.desktop.keysDown = {119};
+    fake.desktop.foreground = 0x7000;
+    fake.desktop.exStyles[0x7000] = 0;
     form.Timer1_Timer();
-    EXPECT_EQ(ws.desktop.exStyles[0x7000], platform::kExStyleTopmost);
+    EXPECT_EQ(fake.desktop.exStyles[0x7000], platform::kExStyleTopmost);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 
 namespace app {
 
-struct Platform {
+struct Roles {
     platform::Desktop& desktop;
     platform::TrayArea& tray;
     platform::FileStore& files;

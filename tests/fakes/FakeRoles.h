@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/EventRouter.h"
-#include "app/Platform.h"
+#include "app/Roles.h"
 #include "tests/fakes/CallLog.h"
 #include "tests/fakes/FakeControls.h"
 #include "tests/fakes/FakeDesktop.h"
@@ -18,7 +18,7 @@
 
 namespace fakes {
 
-class FakePlatform {
+class FakeRoles {
   public:
     CallLog log;
     FakeDesktop desktop{log};
@@ -29,7 +29,7 @@ class FakePlatform {
     FakeWindow window{log};
     FakeControls controls{log};
 
-    app::Platform Roles() { return {desktop, tray, files, text, help, window, controls}; }
+    app::Roles Roles() { return {desktop, tray, files, text, help, window, controls}; }
 
     // The handlers that events go to, through the program's router.
     template <class Handlers>
