@@ -27,6 +27,11 @@ void frmPos::Form_Load() {
         roles_.window.EndInstance();
         return;
     }
+    ApplyStoredSettings();
+    ForgetHotKeyPresses();
+}
+
+void frmPos::ApplyStoredSettings() {
     const std::optional<settings::LoadedConfig> config = settings::LoadConfig(roles_.files);
     if (!config) {
         HotKey_ = settings::kDefaultHotKey;

@@ -9,6 +9,7 @@
 #include "app/Colours.h"
 #include "app/FormEvents.h"
 #include "app/Roles.h"
+#include "pin/KeyPresses.h"
 #include "tray/TrayIcon.h"
 
 namespace app {
@@ -58,7 +59,9 @@ class frmPos final : public FormEvents, public ControlEvents {
     // close, which log-off runs too, where a message would hold it up.
     enum class LostChange { Tell, StayQuiet };
 
-    bool IsKeyDown(std::int16_t key);
+    pin::KeyLook LookAtHotKey();
+    void ForgetHotKeyPresses();
+    void ApplyStoredSettings();
     void SaveConfig(LostChange lost = LostChange::Tell);
     void AddTrayIcon();
     void RetryTrayIcon();
@@ -70,6 +73,7 @@ class frmPos final : public FormEvents, public ControlEvents {
     std::int16_t HotKey_ = 0;
     std::int16_t AutoTray_ = 0;
     platform::TrayRecord TrayData_{};
+    pin::KeyPresses hotkeyPresses_;
     tray::AddRetry trayRetry_;
     bool saveFailureTold_ = false;  // at most once a run
     LinkColours link_;

@@ -21,6 +21,7 @@ void frmPos::Text1_KeyUp(std::int16_t& keyCode, int /*shift*/) {
         return;
     }
     HotKey_ = keyCode;
+    ForgetHotKeyPresses();
     ShowHotKeyName(keyCode);
 }
 

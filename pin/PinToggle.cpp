@@ -45,10 +45,6 @@ bool FullScreenGameRuns(platform::Desktop& desktop) {
 
 }  // namespace
 
-bool IsKeyDown(platform::Desktop& desktop, std::int32_t key) {
-    return desktop.GetAsyncKeyState(key) < 0;
-}
-
 bool IsTopmost(platform::Desktop& desktop, platform::Handle window) {
     return (desktop.GetExtendedStyle(window) & platform::kExStyleTopmost) != 0;
 }

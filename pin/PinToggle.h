@@ -3,13 +3,9 @@
 
 #include <cstdint>
 
-#include "app/Facts.h"
 #include "platform/Desktop.h"
 
 namespace pin {
-
-// How often the hotkey is polled.
-constexpr unsigned kPollMilliseconds = app::facts::kPollMilliseconds;
 
 // A z-order change only: keep position and size.
 constexpr std::uint32_t kPinFlags = platform::swp::kNoSize | platform::swp::kNoMove;
@@ -17,10 +13,6 @@ constexpr std::uint32_t kPinFlags = platform::swp::kNoSize | platform::swp::kNoM
 // window to the bottom leaves it topmost on some window systems (Wine among
 // them), so un-pinning would fail.
 constexpr std::uint32_t kUnpinFlags = kPinFlags | platform::swp::kNoActivate;
-
-// True while the key is down now; whether it was pressed since the last call
-// doesn't matter (and is shared with every other program anyway).
-bool IsKeyDown(platform::Desktop& desktop, std::int32_t key);
 
 bool IsTopmost(platform::Desktop& desktop, platform::Handle window);
 

@@ -10,10 +10,10 @@ constexpr std::int16_t kPressedSinceLastCall = 0x0001;
 
 std::int16_t FakeDesktop::GetAsyncKeyState(std::int32_t key) {
     log_.push_back("GetAsyncKeyState " + std::to_string(key));
-    if (keysDown.count(key)) {
-        return kKeyDown;
-    }
-    return keysPressedBefore.erase(key) ? kPressedSinceLastCall : std::int16_t{0};
+    const std::int16_t down = keysDown.count(key) ? kKeyDown : std::int16_t{0};
+    const std::int16_t pressed =
+        keysPressedSince.erase(key) ? kPressedSinceLastCall : std::int16_t{0};
+    return static_cast<std::int16_t>(down | pressed);
 }
 
 platform::Handle FakeDesktop::GetForegroundWindow() {

@@ -16,8 +16,9 @@ class FakeDesktop final : public platform::Desktop {
     explicit FakeDesktop(CallLog& log) : log_(log) {}
 
     std::set<int> keysDown;
-    // Keys pressed since the last look (the low bit), not down now.
-    std::set<int> keysPressedBefore;
+    // Keys that went down since the last look, held or not (the low bit): a
+    // look takes the bit, as it does from every program.
+    std::set<int> keysPressedSince;
     platform::Handle foreground = 0;
     // The windows there are; SetWindowPos fails for any other.
     std::map<platform::Handle, std::uint32_t> exStyles;

@@ -27,24 +27,122 @@ class PinToggleTest : public testing::Test {
         fake.desktop.foreground = kEditor;
     }
     bool EditorPinned() { return (fake.desktop.exStyles[kEditor] & kExStyleTopmost) != 0; }
+    // The hotkey pressed on one tick and let go by the next.
+    void PressOnce() {
+        fake.desktop.keysDown = {kF8};
+        form.Timer1_Timer();
+        fake.desktop.keysDown.clear();
+        form.Timer1_Timer();
+    }
 
     FakeRoles fake;
     app::frmPos form{fake.Roles()};
 };
 
-// Up, or only tapped between two ticks (the "pressed since" bit, which
-// other programs share anyway): nothing toggles.
-TEST_F(PinToggleTest, AKeyThatIsNotDownNowTogglesNothing) {
-    for (const bool tappedBefore : {false, true}) {
-        if (tappedBefore) {
-            fake.desktop.keysPressedBefore = {kF8};
-        }
-        form.Timer1_Timer();
-        EXPECT_FALSE(EditorPinned()) << tappedBefore;
-        EXPECT_EQ(form.TargetWindow(), 0u);
+// One line of key states, one character a tick, as the tick reads them:
+//   _  up          t  up, but it went down since the last tick (a tap)
+//   D  down, and went down since the last tick (pressed, or repeating)
+//   d  down, held without a repeat since the last tick
+enum class Before { Start, Capture };
+
+struct Trace {
+    const char* what;
+    // What the hotkey was doing when the program started, or when the key
+    // was chosen in the box ('_' for nothing).
+    Before event;
+    char before;
+    const char* keys;
+    // The window in front at each tick: e the editor, m the program's own,
+    // s the taskbar; the editor throughout when empty.
+    const char* fronts;
+    // x where the window in front changes.
+    const char* flips;
+};
+
+constexpr Trace kTraces[] = {
+    {"a tap between two ticks", Before::Start, '_', "_t__", "", ".x.."},
+    {"a press seen by one tick", Before::Start, '_', "_Dt_", "", ".x.."},
+    {"a press held with repeats", Before::Start, '_', "_DDDdDDt_", "", ".x......."},
+    {"the bit seen on the tick after release", Before::Start, '_', "_Dt__", "", ".x..."},
+    {"a press, then a tap", Before::Start, '_', "_D_t_", "", ".x.x."},
+    {"two taps, a tick apart", Before::Start, '_', "t_t", "", "x.x"},
+    {"taps on consecutive ticks", Before::Start, '_', "ttt", "", "xxx"},
+    {"a stale bit at start-up", Before::Start, 't', "__D_", "", "..x."},
+    {"a key held through start-up", Before::Start, 'D', "dD__D", "", "....x"},
+    {"the press in the capture box", Before::Capture, 't', "__D", "", "..x"},
+    {"a press over the program, held into another window", Before::Start, '_', "_DDd_D", "mmeeee",
+     ".....x"},
+    {"a tap over the program", Before::Start, '_', "_t_t", "mmee", "...x"},
+    {"a press over the taskbar, held into another window", Before::Start, '_', "_DD_D", "sseee",
+     "....x"},
+};
+
+// What the keyboard did since the last read: the bit stays until a read
+// takes it.
+void SetKey(fakes::FakeDesktop& desktop, char state) {
+    desktop.keysDown.clear();
+    if (state == 'D' || state == 'd') {
+        desktop.keysDown = {kF8};
     }
-    // Not even the shell is asked about a game: shell32 stays unloaded.
-    EXPECT_EQ(fake.log, std::vector<std::string>(2, "GetAsyncKeyState 119"));
+    if (state == 'D' || state == 't') {
+        desktop.keysPressedSince.insert(kF8);
+    }
+}
+
+// A press acts once: on the first tick that sees it, down or already let go,
+// never again while it is held; and what the key did before the program ran
+// or before it was chosen is no press.
+TEST(PinTick, EachPressFlipsOnce) {
+    constexpr platform::Handle kTaskbar = 0x7000;
+    for (const Trace& trace : kTraces) {
+        SCOPED_TRACE(trace.what);
+        FakeRoles fake;
+        app::frmPos form{fake.Roles()};
+        fake.Connect(form);
+        fake.desktop.exStyles = {{kEditor, 0}, {FakeWindow::kMainWindow, 0}, {kTaskbar, 8}};
+        fake.desktop.classNames[kTaskbar] = "Shell_TrayWnd";
+        fake.desktop.foreground = FakeWindow::kMainWindow;
+        if (trace.event == Before::Start) {
+            SetKey(fake.desktop, trace.before);
+            form.Form_Load();
+        } else {
+            form.Form_Load();
+            form.cmdSetKey_Click();
+            SetKey(fake.desktop, trace.before);
+            std::int16_t key = kF8;
+            form.Text1_KeyUp(key, 0);
+        }
+        std::string flips;
+        for (std::size_t tick = 0; trace.keys[tick] != '\0'; ++tick) {
+            const char front = trace.fronts[0] == '\0' ? 'e' : trace.fronts[tick];
+            fake.desktop.foreground = front == 'e'   ? kEditor
+                                      : front == 's' ? kTaskbar
+                                                     : FakeWindow::kMainWindow;
+            SetKey(fake.desktop, trace.keys[tick]);
+            const auto styles = fake.desktop.exStyles;
+            fake.log.clear();
+            form.Timer1_Timer();
+            flips += styles == fake.desktop.exStyles ? '.' : 'x';
+            // A second read would find the bit already taken.
+            EXPECT_EQ(fake.Count("GetAsyncKeyState"), 1) << "tick " << tick;
+        }
+        EXPECT_EQ(flips, trace.flips) << trace.keys;
+    }
+}
+
+// A tick that finds no new press asks nothing beyond the key: not even the
+// shell about a game, so shell32 stays unloaded.
+TEST_F(PinToggleTest, ATickWithoutANewPressOnlyReadsTheKey) {
+    for (const char state : {'_', 'd'}) {
+        SetKey(fake.desktop, 'D');
+        form.Timer1_Timer();
+        SetKey(fake.desktop, state);
+        fake.log.clear();
+        form.Timer1_Timer();
+        EXPECT_EQ(fake.log, std::vector<std::string>{"GetAsyncKeyState 119"}) << state;
+        SetKey(fake.desktop, '_');
+        form.Timer1_Timer();
+    }
 }
 
 // Un-pinning sends the window to the bottom, without activating it: a plain
@@ -63,22 +161,21 @@ TEST_F(PinToggleTest, KeyDownPinsThenUnpins) {
     };
     fake.desktop.exStyles[kAbout] = 0x100;
     fake.desktop.ownThreadWindows = {FakeWindow::kMainWindow, kAbout};
-    fake.desktop.keysDown = {kF8};
     for (const auto& row : rows) {
         fake.desktop.foreground = row.window;
-        form.Timer1_Timer();
+        PressOnce();
         EXPECT_EQ(fake.desktop.exStyles[row.window], 0x108u) << "only the topmost bit changes";
         EXPECT_EQ(form.TargetWindow(), row.window);
-        EXPECT_EQ(fake.log.back(), row.pin);
+        EXPECT_EQ(fake.log.end()[-2], row.pin);
 
-        form.Timer1_Timer();
+        PressOnce();
         EXPECT_EQ(fake.desktop.exStyles[row.window], 0x100u);
-        EXPECT_EQ(fake.log.back(), row.unpin);
+        EXPECT_EQ(fake.log.end()[-2], row.unpin);
     }
 }
 
-// The shell's windows keep their state, topmost or not, while the hotkey is
-// held; every other window is toggled, whatever program it belongs to.
+// The shell's windows keep their state, topmost or not, when the hotkey is
+// pressed over them; every other window is toggled, whatever program it belongs to.
 TEST_F(PinToggleTest, TheShellsWindowsAreLeftAlone) {
     constexpr platform::Handle kShell = 0x7000;
     constexpr platform::Handle kDesktop = 0x7100;
@@ -107,22 +204,19 @@ TEST_F(PinToggleTest, TheShellsWindowsAreLeftAlone) {
         {kOther, "Shell_TrayWndX", 0, true},
         {kOther, "", 0, true},  // a class name that can't be read
     };
-    fake.desktop.keysDown = {kF8};
     for (const auto& row : rows) {
         fake.desktop.exStyles[row.window] = row.style;
         fake.desktop.classNames[row.window] = row.className;
         fake.desktop.foreground = row.window;
         fake.log.clear();
-        for (int tick = 0; tick < 3; ++tick) {
-            form.Timer1_Timer();
-        }
-        EXPECT_EQ(fake.Count("SetWindowPos"), row.toggled ? 3 : 0) << row.className;
+        PressOnce();
+        EXPECT_EQ(fake.Count("SetWindowPos"), row.toggled ? 1 : 0) << row.className;
         EXPECT_EQ(fake.desktop.exStyles[row.window] == row.style, !row.toggled) << row.className;
     }
 }
 
 // Only an exclusive full-screen Direct3D program stops the toggle; the shell
-// asked only on a tick that finds the key down over a window to toggle.
+// asked only on a tick that finds a press over a window to toggle.
 TEST_F(PinToggleTest, AFullScreenGameIsNeverToggled) {
     using platform::NotificationState;
     const struct {
@@ -137,22 +231,13 @@ TEST_F(PinToggleTest, AFullScreenGameIsNeverToggled) {
         {NotificationState::App, true},
         {NotificationState::Unknown, true},
     };
-    fake.desktop.keysDown = {kF8};
     for (const auto& row : rows) {
         fake.desktop.exStyles[kEditor] = kExStyleTopmost;  // the game, or a pinned window
         fake.desktop.notificationState = row.state;
         fake.log.clear();
-        form.Timer1_Timer();
+        PressOnce();
         EXPECT_EQ(fake.Count("UserNotificationState"), 1);
         EXPECT_EQ(fake.Count("SetWindowPos"), row.toggled ? 1 : 0) << static_cast<int>(row.state);
-    }
-}
-
-TEST_F(PinToggleTest, HeldKeyFlipsOncePerTick) {
-    fake.desktop.keysDown = {kF8};
-    for (int tick = 1; tick <= 5; ++tick) {
-        form.Timer1_Timer();
-        EXPECT_EQ(EditorPinned(), tick % 2 == 1) << "tick " << tick;
     }
 }
 
@@ -165,13 +250,16 @@ TEST_F(PinToggleTest, NeverTogglesItsOwnWindow) {
     EXPECT_EQ(form.TargetWindow(), FakeWindow::kMainWindow);
 }
 
+// With nothing in front the press changes no window, and the next press over
+// a window pins it.
 TEST_F(PinToggleTest, NoForegroundWindowIsPassedOnHarmlessly) {
-    fake.desktop.keysDown = {kF8};
     fake.desktop.foreground = 0;
-    form.Timer1_Timer();
-    EXPECT_EQ(fake.log.back(), "SetWindowPos 0 -1 flags 3");
-    form.Timer1_Timer();  // and the next tick still works
-    EXPECT_EQ(fake.Count("GetAsyncKeyState"), 2);
+    const auto styles = fake.desktop.exStyles;
+    PressOnce();
+    EXPECT_EQ(fake.desktop.exStyles, styles);
+    fake.desktop.foreground = kEditor;
+    PressOnce();
+    EXPECT_TRUE(EditorPinned());
 }
 
 TEST_F(PinToggleTest, OtherKeysDoNothing) {
