@@ -7,8 +7,10 @@
 //   bench memory EXE CLASS      peak working set and private bytes three
 //                               seconds after start (GetProcessMemoryInfo):
 //                               "memory_kib peak private"
-//   bench reaction EXE N        hotkey down to the foreground window's topmost
-//                               bit changing, N presses: "reaction_ms median max"
+//   bench reaction EXE N [TAP]  hotkey down to the foreground window's topmost
+//                               bit changing, N presses held until it changes,
+//                               or N taps of TAP ms, let go whatever happens:
+//                               "reaction_ms median max missed"
 #include <windows.h>
 #include <psapi.h>
 
@@ -97,9 +99,12 @@ void Stop(Started& s) {
     ::CloseHandle(s.info.hThread);
 }
 
-void Report(const char* what, std::vector<double> ms) {
+void Report(const char* what, std::vector<double> ms, const char* more = "") {
     std::sort(ms.begin(), ms.end());
-    std::printf("%s%s%.1f %.1f\n", what, *what ? " " : "", ms[ms.size() / 2], ms.back());
+    if (ms.empty()) {
+        ms.push_back(0);
+    }
+    std::printf("%s%s%.1f %.1f%s\n", what, *what ? " " : "", ms[ms.size() / 2], ms.back(), more);
 }
 
 void Key(WORD vk, bool up) {
@@ -120,7 +125,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 4) {
         std::fprintf(stderr,
                      "usage: bench startup N EXE CLASS [EXE CLASS ...] | bench memory EXE CLASS | "
-                     "bench reaction EXE N\n");
+                     "bench reaction EXE N [TAP_MS]\n");
         return 2;
     }
     const std::wstring mode = argv[1];
@@ -171,25 +176,40 @@ int wmain(int argc, wchar_t** argv) {
                                         300, 200, nullptr, nullptr, wc.hInstance, nullptr);
         ::ShowWindow(target, SW_SHOWNORMAL);
         ::SetForegroundWindow(target);
+        const int tapMs = argc >= 5 ? _wtoi(argv[4]) : 0;
+        constexpr auto kGiveUp = std::chrono::seconds(1);
         std::vector<double> ms;
+        int missed = 0;
         for (int i = 0; i < _wtoi(argv[3]); ++i) {
-            ::Sleep(137 + 31 * (i % 5));  // land at different points of the poll period
+            // Let a poll see the key up, then land at a different point of
+            // its period each time.
+            ::Sleep(app::facts::kPollMilliseconds + 37 + 31 * (i % 5));
             Pump();
             const bool was = Topmost(target);
             const auto t0 = Clock::now();
             auto lastDown = Clock::time_point{};
-            while (Topmost(target) == was && Clock::now() - t0 < std::chrono::seconds(2)) {
-                if (Clock::now() - lastDown > std::chrono::milliseconds(30)) {
+            bool down = true;
+            while (Topmost(target) == was && Clock::now() - t0 < kGiveUp) {
+                if (tapMs > 0 && down && Clock::now() - t0 >= std::chrono::milliseconds(tapMs)) {
+                    Key(VK_F8, true);
+                    down = false;
+                } else if (down && Clock::now() - lastDown > std::chrono::milliseconds(30)) {
                     Key(VK_F8, false);  // a held key repeats
                     lastDown = Clock::now();
                 }
                 Pump();
                 ::Sleep(1);
             }
-            ms.push_back(Ms(Clock::now() - t0));
-            Key(VK_F8, true);
+            if (Topmost(target) == was) {
+                ++missed;
+            } else {
+                ms.push_back(Ms(Clock::now() - t0));
+            }
+            if (down) {
+                Key(VK_F8, true);
+            }
         }
-        Report("reaction_ms", ms);
+        Report("reaction_ms", ms, (" " + std::to_string(missed)).c_str());
         ::DestroyWindow(target);
         Stop(program);
         return 0;

@@ -194,6 +194,37 @@ void HoldKeyFor(WORD vk, int ms) {
     HoldKeyUntil(vk, never, ms);
 }
 
+int FlipsOfOnePress(HWND window, WORD vk, int holdMs, int settleMs) {
+    // A keyboard's usual repeat: after a quarter of a second, thirty a second.
+    constexpr auto kRepeatDelay = std::chrono::milliseconds(250);
+    constexpr auto kRepeatEvery = std::chrono::milliseconds(33);
+    using Clock = std::chrono::steady_clock;
+    bool last = Topmost(window);
+    int flips = 0;
+    const auto watchUntil = [&](Clock::time_point end, const std::function<void()>& each) {
+        while (Clock::now() < end) {
+            each();
+            Pause(5);
+            if (Topmost(window) != last) {
+                last = !last;
+                ++flips;
+            }
+        }
+    };
+    const auto pressed = Clock::now();
+    KeyDown(vk);
+    auto repeatAt = pressed + kRepeatDelay;
+    watchUntil(pressed + std::chrono::milliseconds(holdMs), [&] {
+        if (Clock::now() >= repeatAt) {
+            KeyDown(vk);
+            repeatAt += kRepeatEvery;
+        }
+    });
+    KeyUp(vk);
+    watchUntil(Clock::now() + std::chrono::milliseconds(settleMs), [] {});
+    return flips;
+}
+
 Program::Program(const std::wstring& exe, bool waitVisible, int showCommand, int startTimeoutMs) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

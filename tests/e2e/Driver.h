@@ -74,6 +74,12 @@ void KeyUp(WORD vk);
 // Holds the key until done() or the timeout, then lets it go.
 bool HoldKeyUntil(WORD vk, const std::function<bool()>& done, int timeoutMs = 2000);
 void HoldKeyFor(WORD vk, int ms);
+// Presses the key as a person does, for holdMs (repeating once the keyboard
+// would), lets it go, and counts how often the window's topmost state
+// changed from the press until settleMs after the release.  Reads the
+// window's style only: a read of the key's state would take the "pressed
+// since" bit from the program.
+int FlipsOfOnePress(HWND window, WORD vk, int holdMs, int settleMs);
 
 // The program's controls, found by the child-window ids it gives them.
 using Id = app::Control;

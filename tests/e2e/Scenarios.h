@@ -28,5 +28,6 @@ void AddRobustnessScenarios(Registry& registry);
 void AddLoadScenarios(Registry& registry);
 void AddReleaseScenarios(Registry& registry);
 void AddShellScenarios(Registry& registry);
+void AddPressScenarios(Registry& registry);
 
 }  // namespace e2e

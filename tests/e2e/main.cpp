@@ -36,6 +36,7 @@ int wmain(int argc, wchar_t** argv) {
     e2e::AddLoadScenarios(registry);
     e2e::AddReleaseScenarios(registry);
     e2e::AddShellScenarios(registry);
+    e2e::AddPressScenarios(registry);
     if (argc < 5) {
         std::fprintf(stderr, "usage: e2e_driver SCENARIO PROGRAM BROWSER_STUB PRODUCT\n");
         for (const auto& [name, scenario] : registry) {

@@ -1,0 +1,65 @@
+// Presses of the hotkey as people make them, each at a moment of its own
+// against the program's poll: every one flips the window exactly once.
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "tests/e2e/Scenarios.h"
+
+namespace e2e {
+namespace {
+
+struct PressKind {
+    const char* name;
+    int count;
+    int shortestMs;
+    int longestMs;
+};
+
+// Long enough after the release for a second flip to have shown: the tick
+// after the release, and one more.
+constexpr int kSettleMs = 2 * kPollMs;
+
+void EachPressFlipsOnce(const Paths& paths, const PressKind& kind) {
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    TargetWindow target;
+    const unsigned seed = ::GetTickCount();
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> phase(0, kPollMs - 1);
+    std::uniform_int_distribution<int> length(kind.shortestMs, kind.longestMs);
+    std::string failures;
+    for (int press = 0; press < kind.count; ++press) {
+        if (::GetForegroundWindow() != target.hwnd()) {
+            target.BringToFront();
+        }
+        const int waitMs = phase(random);
+        const int holdMs = length(random);
+        Pause(waitMs);
+        const int flips = FlipsOfOnePress(target.hwnd(), VK_F8, holdMs, kSettleMs);
+        if (flips != 1) {
+            failures += " #" + std::to_string(press) + " (" + std::to_string(holdMs) +
+                        " ms after " + std::to_string(waitMs) + " ms): " + std::to_string(flips) +
+                        " flips;";
+        }
+    }
+    std::printf("%d %s of %d-%d ms (seed %u)%s\n", kind.count, kind.name, kind.shortestMs,
+                kind.longestMs, seed, failures.empty() ? ", each one flip" : failures.c_str());
+    EXPECT_EQ(failures, std::string());
+}
+
+}  // namespace
+
+void AddPressScenarios(Registry& registry) {
+    // An ordinary keystroke lasts about a tenth of a second, most of them
+    // shorter than the poll.
+    registry["pin_taps"] = [](const Paths& paths) {
+        EachPressFlipsOnce(paths, {"taps", 24, 40, 120});
+    };
+    // A deliberate press, held through several polls and the keyboard's repeat.
+    registry["pin_presses"] = [](const Paths& paths) {
+        EachPressFlipsOnce(paths, {"presses", 12, 300, 1200});
+    };
+}
+
+}  // namespace e2e
