@@ -185,7 +185,9 @@ bool HoldKeyUntil(WORD vk, const std::function<bool()>& done, int timeoutMs) {
         ok = WaitFor(done, kRepeatMs);
     }
     KeyUp(vk);
-    Pause(30);
+    // Let go until a poll has seen it: a press that follows at once would be
+    // the same press to the program.
+    Pause(kNextPollMs);
     return ok;
 }
 

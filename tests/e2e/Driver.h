@@ -71,7 +71,8 @@ constexpr int kThreePollsMs = 3 * kPollMs + kPollMs / 2;
 
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
-// Holds the key until done() or the timeout, then lets it go.
+// Holds the key until done() or the timeout, then lets it go for long enough
+// that the next press is a new one.
 bool HoldKeyUntil(WORD vk, const std::function<bool()>& done, int timeoutMs = 2000);
 void HoldKeyFor(WORD vk, int ms);
 // Presses the key as a person does, for holdMs (repeating once the keyboard

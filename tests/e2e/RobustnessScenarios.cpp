@@ -218,6 +218,7 @@ void ForegroundWindowsThatVanish(const Paths& paths) {
         }
         KeyUp(VK_F8);
     }
+    Pause(kNextPollMs);  // let go long enough for a new press to follow
     EXPECT_TRUE(program.Running());
     DWORD_PTR ignored = 0;
     EXPECT_TRUE(::SendMessageTimeoutW(program.main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000,
