@@ -107,6 +107,13 @@ TEST_F(ConfigStoreTest, SaveThenLoadRoundTrips) {
     EXPECT_EQ(back->autoTray, 1);
 }
 
+// The saves from here on land in the host's files through the stand-in
+// tests/fakes/Files_posix.cpp, which writes beside the file and renames over
+// it as Files_win.cpp does.  They prove what the settings code makes of a
+// store that replaces whole or fails half-way: the old settings stay, and a
+// lost change is told from none.  They don't prove that the shipped store
+// replaces whole on Windows, nor its way round a file held open: the
+// end-to-end scenarios settings_* run that one.
 TEST_F(ConfigStoreTest, SaveReplacesTheWholeFile) {
     files.WriteConfig(std::string(5000, 'x'));
     EXPECT_EQ(settings::SaveConfigFile(files, 119, 0), settings::SaveResult::Written);
