@@ -32,7 +32,7 @@ class frmPos final : public FormEvents, public ControlEvents {
 
     // Choosing the hotkey.
     void cmdSetKey_Click() override;
-    void Text1_KeyUp(std::int16_t& keyCode, int shift) override;
+    void Text1_KeyUp(std::int16_t& keyCode) override;
 
     // The tray.
     void cmdMini_Click() override;

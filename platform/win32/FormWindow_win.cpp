@@ -22,23 +22,6 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 }  // namespace
 
-int CurrentShiftMask() {
-    constexpr int kShift = 1;
-    constexpr int kCtrl = 2;
-    constexpr int kAlt = 4;
-    int mask = 0;
-    if (::GetKeyState(VK_SHIFT) < 0) {
-        mask |= kShift;
-    }
-    if (::GetKeyState(VK_CONTROL) < 0) {
-        mask |= kCtrl;
-    }
-    if (::GetKeyState(VK_MENU) < 0) {
-        mask |= kAlt;
-    }
-    return mask;
-}
-
 FormWindow::FormWindow(const FormDef& def, FormHost& host, int iconResource)
     : def_(def), host_(host), iconResource_(iconResource), dpi_(SystemDpi()) {
     if (def_.backColour) {

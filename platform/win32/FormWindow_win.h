@@ -24,14 +24,11 @@ class FormWindow;
 // designer saw, and pictures are drawn at their own size.
 inline constexpr int kDesignDpi = 96;
 
-// Shift-key mask of key events: 1 Shift, 2 Ctrl, 4 Alt.
-int CurrentShiftMask();
-
 class FormHost {
   public:
     virtual ~FormHost() = default;
     virtual void OnClick(FormWindow& form, int control) = 0;
-    virtual void OnKeyUp(FormWindow& form, int control, int key, int shift) = 0;
+    virtual void OnKeyUp(FormWindow& form, int control, int key) = 0;
     // A mouse-move message of the window itself; label is set when the
     // pointer is over a label.
     virtual void OnMouseMove(FormWindow& form, std::optional<int> label, WPARAM wParam,

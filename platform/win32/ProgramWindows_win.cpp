@@ -1,7 +1,6 @@
 #include "platform/win32/ProgramWindows_win.h"
 
 #include <windows.h>
-#include <windowsx.h>
 
 namespace platform::win {
 namespace {
@@ -140,9 +139,9 @@ void ProgramWindows::OnClick(FormWindow& form, int control) {
     }
 }
 
-void ProgramWindows::OnKeyUp(FormWindow& form, int control, int key, int shift) {
+void ProgramWindows::OnKeyUp(FormWindow& form, int control, int key) {
     if (WindowEvents* events = EventsFrom(form)) {
-        events->KeyReleased(control, key, shift);
+        events->KeyReleased(control, key);
     }
 }
 
@@ -152,13 +151,9 @@ void ProgramWindows::OnMouseMove(FormWindow& form, std::optional<int> label, WPA
     if (!events) {
         return;
     }
-    // Read as the pointer's move; the tray icon's callback comes as this same
-    // message, and the handler tells the two apart from the raw parameters.
+    // The message's own parameters: the tray icon's callback comes as this
+    // same message, and the handler tells the two apart from them.
     MouseMove move;
-    move.x = PixelsToTwips(GET_X_LPARAM(lParam), form.dpi());
-    move.y = PixelsToTwips(GET_Y_LPARAM(lParam), form.dpi());
-    move.button = static_cast<int>(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON));
-    move.shift = CurrentShiftMask();
     move.wParam = wParam;
     move.lParam = static_cast<std::uintptr_t>(lParam);
     // A callback's "coordinates" (x = the mouse message, y = 0) lie on the

@@ -51,7 +51,7 @@ class ProgramWindows final : private FormHost {
 
   private:
     void OnClick(FormWindow& form, int control) override;
-    void OnKeyUp(FormWindow& form, int control, int key, int shift) override;
+    void OnKeyUp(FormWindow& form, int control, int key) override;
     void OnMouseMove(FormWindow& form, std::optional<int> label, WPARAM wParam,
                      LPARAM lParam) override;
     void OnResize(FormWindow& form) override;

@@ -25,7 +25,7 @@ class RecordingForm final : public app::FormEvents, public app::ControlEvents {
     void Form_MouseMove(const platform::MouseMove&) override { raised.push_back("Form_MouseMove"); }
     void Timer1_Timer() override { raised.push_back("Timer1_Timer"); }
     void cmdSetKey_Click() override { raised.push_back("cmdSetKey_Click"); }
-    void Text1_KeyUp(std::int16_t& keyCode, int) override {
+    void Text1_KeyUp(std::int16_t& keyCode) override {
         raised.push_back("Text1_KeyUp");
         lastKey = keyCode;
     }
@@ -69,9 +69,9 @@ TEST(EventRouterTest, AClickRaisesThatControlsHandler) {
 TEST(EventRouterTest, KeysReleasedInTheBoxAloneAreItsKeyUp) {
     RecordingForm form;
     app::EventRouter router(form, form);
-    router.KeyReleased(ControlId(Control::cmdSetKey), 65, 0);
+    router.KeyReleased(ControlId(Control::cmdSetKey), 65);
     EXPECT_TRUE(form.raised.empty());
-    router.KeyReleased(ControlId(Control::Text1), 116, 0);
+    router.KeyReleased(ControlId(Control::Text1), 116);
     EXPECT_EQ(form.raised, std::vector<std::string>{"Text1_KeyUp"});
     EXPECT_EQ(form.lastKey, 116);
 }

@@ -182,7 +182,7 @@ TEST_F(PinToggleTest, OtherKeysDoNothing) {
 
 TEST_F(PinToggleTest, ANewHotkeyIsLiveAtTheNextTick) {
     std::int16_t shift = 16;
-    form.Text1_KeyUp(shift, 0);
+    form.Text1_KeyUp(shift);
     fake.desktop.keysDown = {16};
     form.Timer1_Timer();
     EXPECT_TRUE(EditorPinned());

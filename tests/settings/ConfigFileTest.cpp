@@ -208,7 +208,7 @@ class SaveFailureMessageTest : public testing::Test {
     void ChooseKey(int code) {
         form.cmdSetKey_Click();  // starts capturing: saves what the file gives already
         std::int16_t key = static_cast<std::int16_t>(code);
-        form.Text1_KeyUp(key, 0);
+        form.Text1_KeyUp(key);
         form.cmdSetKey_Click();
     }
 
@@ -233,7 +233,7 @@ TEST_F(SaveFailureMessageTest, OnceARunForAChangeThatIsLost) {
 
 TEST_F(SaveFailureMessageTest, NeverAtTheClose) {
     std::int16_t key = 65;
-    form.Text1_KeyUp(key, 0);
+    form.Text1_KeyUp(key);
     form.Form_Unload();
     EXPECT_TRUE(fake.controls.messageBoxes.empty());
 }
