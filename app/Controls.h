@@ -21,8 +21,9 @@ class Controls {
     virtual bool IsEnabled(Control control) = 0;
     virtual void SetEnabled(Control control, bool enabled) = 0;
     virtual void SetFocus(Control control) = 0;
+    // 0 unchecked, 1 checked.
     virtual int GetCheckValue(Control control) = 0;
-    // Raises the check box's click event when the value changes.
+    // The value alone: the click a change raises is the handlers' to raise.
     virtual void SetCheckValue(Control control, int value) = 0;
     virtual void SetForeColour(Control control, Colour colour) = 0;
     // OK button only, the application's title as caption; returns when dismissed.

@@ -40,12 +40,22 @@ void frmPos::Form_Load() {
     // Changing the box raises its click event, which saves the settings again
     // with the values just read.
     if (AutoTray_ == 0) {
-        roles_.controls.SetCheckValue(Control::CbAuto, 0);
+        SetCbAutoValue(0);
     } else {
-        roles_.controls.SetCheckValue(Control::CbAuto, 1);
+        SetCbAutoValue(1);
         roles_.window.SetWindowState(platform::WindowState::Minimised);
     }
     ShowHotKeyName(HotKey_);
+}
+
+// A check box raises its click event whenever its value changes, whoever
+// changes it: the window system raises it for the user, this for the program.
+void frmPos::SetCbAutoValue(int value) {
+    const bool changed = roles_.controls.GetCheckValue(Control::CbAuto) != value;
+    roles_.controls.SetCheckValue(Control::CbAuto, value);
+    if (changed) {
+        CbAuto_Click();
+    }
 }
 
 void frmPos::Form_Unload() {

@@ -64,6 +64,7 @@ class frmPos final : public FormEvents, public ControlEvents {
     void RetryTrayIcon();
     void DeleteTrayIcon();
     void ShowHotKeyName(std::int16_t key);
+    void SetCbAutoValue(int value);
 
     Roles roles_;
     platform::Handle TargetWindow_ = 0;

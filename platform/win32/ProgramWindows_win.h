@@ -41,8 +41,6 @@ class ProgramWindows final : private FormHost {
     HWND MainHwnd() const;
     // The open window that holds the control, if any.
     FormWindow* FormWith(app::Control control) const;
-    // A click of a control, raised as the user's would be.
-    void RaiseClick(FormWindow& form, int control) { OnClick(form, control); }
 
     bool IsAboutLoaded() const;
     void LoadAbout();

@@ -1,6 +1,4 @@
-// The controls in memory, as the main window is designed.  Setting the check
-// box's value raises its click event, as a real change does, through whatever
-// events are connected.
+// The controls in memory, as the main window is designed.
 #pragma once
 
 #include <map>
@@ -8,7 +6,6 @@
 #include <vector>
 
 #include "app/Controls.h"
-#include "platform/WindowEvents.h"
 #include "tests/fakes/CallLog.h"
 
 namespace fakes {
@@ -17,7 +14,6 @@ class FakeControls final : public app::Controls {
   public:
     explicit FakeControls(CallLog& log);
 
-    platform::WindowEvents* events = nullptr;
     std::map<app::Control, std::string> texts;
     std::map<app::Control, bool> enabled;
     std::map<app::Control, int> checks;
@@ -31,7 +27,10 @@ class FakeControls final : public app::Controls {
     void SetEnabled(app::Control control, bool on) override { enabled[control] = on; }
     void SetFocus(app::Control control) override;
     int GetCheckValue(app::Control control) override { return checks[control]; }
-    void SetCheckValue(app::Control control, int value) override;
+    void SetCheckValue(app::Control control, int value) override {
+        log_.push_back("SetCheckValue " + std::to_string(value));
+        checks[control] = value;
+    }
     void SetForeColour(app::Control control, app::Colour colour) override {
         colours[control] = colour;
     }
