@@ -27,16 +27,13 @@ void frmPos::Form_Load() {
         roles_.window.EndInstance();
         return;
     }
-    const std::optional<settings::LoadedConfig> config = settings::LoadConfig(roles_.files);
-    if (!config) {
-        HotKey_ = settings::kDefaultHotKey;
-        AutoTray_ = 0;
+    const std::optional<settings::StartSettings> stored = settings::LoadConfig(roles_.files);
+    const settings::StartSettings start = stored.value_or(settings::StartSettings{});
+    HotKey_ = start.hotKey;
+    AutoTray_ = start.autoTray;
+    if (!stored) {
         return;  // the box keeps "F8" and stays unchecked
     }
-    if (config->hotKey) {
-        HotKey_ = *config->hotKey;
-    }
-    AutoTray_ = config->autoTray;
     // Changing the box raises its click event, which saves the settings again
     // with the values just read.
     if (AutoTray_ == 0) {

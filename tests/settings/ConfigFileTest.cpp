@@ -101,7 +101,7 @@ TEST_F(ConfigStoreTest, AFolderAtThePathCountsAsMissing) {
 TEST_F(ConfigStoreTest, SaveThenLoadRoundTrips) {
     EXPECT_EQ(settings::SaveConfigFile(files, 65, 1), settings::SaveResult::Written);
     EXPECT_EQ(files.ReadConfig(), " 65 \r\n 1 \r\n");
-    const std::optional<LoadedConfig> back = settings::LoadConfig(files);
+    const std::optional<settings::StartSettings> back = settings::LoadConfig(files);
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->hotKey, 65);
     EXPECT_EQ(back->autoTray, 1);
@@ -242,7 +242,7 @@ TEST_F(ConfigStoreTest, HugeFileIsReadOnlyAsFarAsNeeded) {
     std::string huge(20 * 1024 * 1024, '\x7f');
     huge.replace(0, 6, " 66 \r\n");
     files.WriteConfig(huge);
-    const std::optional<LoadedConfig> config = settings::LoadConfig(files);
+    const std::optional<settings::StartSettings> config = settings::LoadConfig(files);
     ASSERT_TRUE(config.has_value());
     EXPECT_EQ(config->hotKey, 66);
     // Only the head is read: far less than the file, and enough for two lines.
