@@ -60,6 +60,18 @@ void Win32Controls::SetForeColour(app::Control control, app::Colour colour) {
     }
 }
 
+void Win32Controls::SetBackColour(app::Control control, app::Colour colour) {
+    if (FormWindow* form = windows_.FormWith(control)) {
+        form->SetControlBackColour(app::ControlId(control), colour);
+    }
+}
+
+void Win32Controls::SetFormBackColour(app::Form form, app::Colour colour) {
+    if (FormWindow* window = windows_.Open(form)) {
+        window->SetBackColour(colour);
+    }
+}
+
 void Win32Controls::ShowMessage(const std::string& text) {
     ::MessageBoxW(windows_.MainHwnd(), Widen(text).c_str(), Widen(appTitle_).c_str(), MB_OK);
 }

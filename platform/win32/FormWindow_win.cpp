@@ -23,9 +23,13 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 }  // namespace
 
 FormWindow::FormWindow(const FormDef& def, FormHost& host, int iconResource)
-    : def_(def), host_(host), iconResource_(iconResource), dpi_(SystemDpi()) {
-    if (def_.backColour) {
-        backBrush_.reset(::CreateSolidBrush(*def_.backColour));
+    : def_(def),
+      host_(host),
+      iconResource_(iconResource),
+      dpi_(SystemDpi()),
+      backColour_(def.backColour) {
+    if (backColour_) {
+        backBrush_.reset(::CreateSolidBrush(*backColour_));
     }
     if (def_.backgroundResource) {
         background_ = LoadPictureResource(*def_.backgroundResource);

@@ -60,11 +60,10 @@ class FormWindow {
     std::string GetText(int control) const;
     void SetText(int control, const std::string& text);
     void SetForeColour(int control, std::uint32_t colour);
-    // The window's background, and a control's that has one of its own.
+    // The window's background, and a control's that has one of its own;
+    // drawn again only when it changes.
     void SetBackColour(std::uint32_t colour);
     void SetControlBackColour(int control, std::uint32_t colour);
-    // Everything drawn again, the controls too: after a change of colours.
-    void Repaint();
     void FocusFirstControl();
     // Gives back the keyboard focus that the window had when it was left.
     void RestoreFocus();
@@ -113,6 +112,8 @@ class FormWindow {
     const Item* LabelAt(POINT point) const;
 
     // Painting (FormPaint_win.cpp).
+    // Everything drawn again, the controls too: after a change of colours.
+    void Repaint();
     void OnPaint();
     void Paint(HDC dc, const RECT& client);
     void PaintPicture(HDC dc, HBITMAP picture) const;
@@ -134,6 +135,7 @@ class FormWindow {
     std::vector<Item> items_;
     std::vector<std::pair<FontSpec, UniqueFont>> fonts_;  // one per distinct font
     UniqueFont defaultFont_;
+    std::optional<std::uint32_t> backColour_;  // none: the dialog face colour
     UniqueBrush backBrush_;
     UniqueBitmap background_;  // the picture, drawn unscaled at the design DPI
     std::optional<int> pressedLabel_;

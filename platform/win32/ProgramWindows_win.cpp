@@ -35,11 +35,6 @@ void AllowFromTheShell(HWND hwnd, UINT message) {
     }
 }
 
-struct SystemColourState {
-    bool highContrast = false;
-    SystemColours colours;
-};
-
 // What the system says; which part takes which colour is the program's to
 // decide (app::ColoursFor).
 SystemColourState ReadSystemColours() {
@@ -120,13 +115,17 @@ WindowEvents* ProgramWindows::EventsFrom(const FormWindow& form) const {
 
 FormWindow* ProgramWindows::FormWith(app::Control control) const {
     const int id = app::ControlId(control);
-    if (main_ && main_->Has(id)) {
-        return main_.get();
-    }
-    if (about_ && about_->hwnd() && about_->Has(id)) {
-        return about_.get();
+    for (app::Form form : {app::Form::Main, app::Form::About}) {
+        if (FormWindow* window = Open(form); window && window->Has(id)) {
+            return window;
+        }
     }
     return nullptr;
+}
+
+FormWindow* ProgramWindows::Open(app::Form form) const {
+    const std::unique_ptr<FormWindow>& window = form == app::Form::Main ? main_ : about_;
+    return window && window->hwnd() ? window.get() : nullptr;
 }
 
 // --- messages into handlers ------------------------------------------------
@@ -232,40 +231,19 @@ bool ProgramWindows::OnOtherMessage(FormWindow& form, UINT message, WPARAM wPara
 
 // --- colours -----------------------------------------------------------------
 
-// Both windows hear each change; the second finds nothing new.
+// Both windows hear each change; the second finds nothing new.  The handlers
+// hear of it while the program runs, an About window outliving the main one
+// too: they paint both.
 void ProgramWindows::FollowSystemColours() {
+    if (!events_) {
+        return;  // the first reading goes to the handlers as they start
+    }
     const SystemColourState system = ReadSystemColours();
-    const app::FormColours colours = app::ColoursFor(system.highContrast, system.colours);
-    if (colours == colours_) {
+    if (system == reported_) {
         return;
     }
-    colours_ = colours;
-    ColourMain();
-    ColourAbout();
-    if (events_ && MainHwnd()) {
-        events_->ColoursChanged(system.highContrast, system.colours);
-    }
-}
-
-void ProgramWindows::ColourMain() const {
-    if (!MainHwnd()) {
-        return;
-    }
-    main_->SetBackColour(colours_.mainBack);
-    main_->SetControlBackColour(app::ControlId(app::Control::CbAuto), colours_.checkBoxBack);
-    main_->SetForeColour(app::ControlId(app::Control::CbAuto), colours_.checkBoxText);
-    main_->Repaint();
-}
-
-void ProgramWindows::ColourAbout() const {
-    if (!IsAboutLoaded()) {
-        return;
-    }
-    about_->SetBackColour(colours_.aboutBack);
-    about_->SetForeColour(app::ControlId(app::Control::lblTitle), colours_.aboutLabels);
-    about_->SetForeColour(app::ControlId(app::Control::lblDescription), colours_.aboutLabels);
-    about_->SetForeColour(app::ControlId(app::Control::LbHelp), colours_.aboutHelp);
-    about_->Repaint();
+    reported_ = system;
+    events_->ColoursChanged(system.highContrast, system.colours);
 }
 
 // --- the About window -------------------------------------------------------
@@ -276,7 +254,6 @@ bool ProgramWindows::IsAboutLoaded() const {
 
 void ProgramWindows::LoadAbout() {
     about_ = std::make_unique<FormWindow>(program_.aboutForm, Host(), program_.iconResource);
-    ColourAbout();
 }
 
 void ProgramWindows::ShowAbout() {

@@ -88,10 +88,12 @@ TEST_F(HelpTest, LinkColours) {
 }
 
 // Under high contrast the line keeps changing under the pointer, in the
-// theme's colours.
+// theme's colours; an About window open already takes the theme's at once.
 TEST_F(HelpTest, LinkColoursFollowTheTheme) {
+    form.Command1_Click();
     form.ColoursChanged(app::ColoursFor(true, {.windowText = 0xFFFFFF, .hotLight = 0x00FFFF}));
     EXPECT_EQ(fake.controls.colours[Control::LbQQ], 0x00FFFFu) << "at once";
+    EXPECT_EQ(fake.controls.colours[Control::LbHelp], 0xFFFFFFu) << "the open About window too";
     form.LbQQ_MouseMove({});
     EXPECT_EQ(fake.controls.colours[Control::LbQQ], 0xFFFFFFu);
     form.Form_MouseMove({});

@@ -35,11 +35,7 @@ class RecordingForm final : public app::FormEvents, public app::ControlEvents {
     void LbQQ_Click() override { raised.push_back("LbQQ_Click"); }
     void LbQQ_MouseMove(const platform::MouseMove&) override { raised.push_back("LbQQ_MouseMove"); }
     void TaskbarCreated() override { raised.push_back("TaskbarCreated"); }
-    void ColoursChanged(const app::FormColours& colours) override {
-        raised.push_back("ColoursChanged");
-        lastColours = colours;
-    }
-    app::FormColours lastColours;
+    void ColoursChanged(const app::FormColours&) override { raised.push_back("ColoursChanged"); }
 };
 
 TEST(EventRouterTest, AClickRaisesThatControlsHandler) {
@@ -95,20 +91,6 @@ TEST(EventRouterTest, PointerMovesGoToTheLineOrTheWindow) {
         move.label = c.label;
         router.MouseMoved(move);
         EXPECT_EQ(form.raised, c.raised);
-    }
-}
-
-// The window system reports what it reads; the colours are the program's to
-// decide.
-TEST(EventRouterTest, TheSystemsColoursGiveThePartsTheirs) {
-    constexpr platform::SystemColours kBlackTheme{
-        .window = 0x000000, .buttonFace = 0x000000, .windowText = 0xFFFFFF, .hotLight = 0x00FFFF};
-    for (const bool highContrast : {false, true}) {
-        RecordingForm form;
-        app::EventRouter router(form, form);
-        router.ColoursChanged(highContrast, kBlackTheme);
-        EXPECT_EQ(form.raised, std::vector<std::string>{"ColoursChanged"});
-        EXPECT_EQ(form.lastColours, app::ColoursFor(highContrast, kBlackTheme)) << highContrast;
     }
 }
 

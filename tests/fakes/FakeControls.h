@@ -17,7 +17,9 @@ class FakeControls final : public app::Controls {
     std::map<app::Control, std::string> texts;
     std::map<app::Control, bool> enabled;
     std::map<app::Control, int> checks;
-    std::map<app::Control, app::Colour> colours;
+    std::map<app::Control, app::Colour> colours;  // the text's
+    std::map<app::Control, app::Colour> backColours;
+    std::map<app::Form, app::Colour> formBackColours;
     app::Control focused = app::Control::Command1;
     std::vector<std::string> messageBoxes;
 
@@ -33,6 +35,12 @@ class FakeControls final : public app::Controls {
     }
     void SetForeColour(app::Control control, app::Colour colour) override {
         colours[control] = colour;
+    }
+    void SetBackColour(app::Control control, app::Colour colour) override {
+        backColours[control] = colour;
+    }
+    void SetFormBackColour(app::Form form, app::Colour colour) override {
+        formBackColours[form] = colour;
     }
     void ShowMessage(const std::string& text) override;
 
