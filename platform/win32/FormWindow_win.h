@@ -52,7 +52,6 @@ class FormWindow {
     FormWindow& operator=(const FormWindow&) = delete;
 
     HWND hwnd() const { return hwnd_; }
-    int dpi() const { return dpi_; }
     // Controls by their child-window ids.
     bool Has(int control) const { return Find(control) != nullptr; }
     HWND ControlWindow(int control) const;

@@ -249,7 +249,7 @@ void ProgramWindows::FollowSystemColours() {
 // --- the About window -------------------------------------------------------
 
 bool ProgramWindows::IsAboutLoaded() const {
-    return about_ && about_->hwnd();
+    return Open(app::Form::About) != nullptr;
 }
 
 void ProgramWindows::LoadAbout() {
