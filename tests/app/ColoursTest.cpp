@@ -1,6 +1,5 @@
-// Which colour each part of the two windows takes, with high contrast off and
-// on: from the system's colours as the window system reports them to what
-// each control is painted.
+// Which colour each part of the two windows is painted, with high contrast
+// off and on, from the system's colours as the window system reports them.
 #include "app/Colours.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +47,8 @@ TEST_P(ColoursTest, EachPartTakesItsColour) {
     EXPECT_EQ(painted.colours.at(Control::LbQQ), c.expected.link.atRest);
     form.LbQQ_MouseMove({});
     EXPECT_EQ(painted.colours.at(Control::LbQQ), c.expected.link.underPointer);
+    form.Form_MouseMove({});
+    EXPECT_EQ(painted.colours.at(Control::LbQQ), c.expected.link.atRest);
     EXPECT_EQ(painted.formBackColours.at(Form::About), c.expected.about.back);
     EXPECT_EQ(painted.colours.at(Control::lblTitle), c.expected.about.labels);
     EXPECT_EQ(painted.colours.at(Control::lblDescription), c.expected.about.labels);

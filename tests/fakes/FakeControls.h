@@ -17,8 +17,7 @@ class FakeControls final : public app::Controls {
     std::map<app::Control, std::string> texts;
     std::map<app::Control, bool> enabled;
     std::map<app::Control, int> checks;
-    std::map<app::Control, app::Colour> colours;  // the text's
-    std::map<app::Control, app::Colour> backColours;
+    std::map<app::Control, app::Colour> colours, backColours;  // the text's, the background's
     std::map<app::Form, app::Colour> formBackColours;
     app::Control focused = app::Control::Command1;
     std::vector<std::string> messageBoxes;
@@ -33,15 +32,9 @@ class FakeControls final : public app::Controls {
         log_.push_back("SetCheckValue " + std::to_string(value));
         checks[control] = value;
     }
-    void SetForeColour(app::Control control, app::Colour colour) override {
-        colours[control] = colour;
-    }
-    void SetBackColour(app::Control control, app::Colour colour) override {
-        backColours[control] = colour;
-    }
-    void SetFormBackColour(app::Form form, app::Colour colour) override {
-        formBackColours[form] = colour;
-    }
+    void SetForeColour(app::Control control, app::Colour c) override { colours[control] = c; }
+    void SetBackColour(app::Control control, app::Colour c) override { backColours[control] = c; }
+    void SetFormBackColour(app::Form form, app::Colour c) override { formBackColours[form] = c; }
     void ShowMessage(const std::string& text) override;
 
   private:

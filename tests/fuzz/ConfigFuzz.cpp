@@ -1,11 +1,10 @@
 // libFuzzer target: any bytes as the settings file.  Besides not crashing,
 // what is read must make sense and survive a save and a load unchanged.
 //
-// The seed "mixed" ends in a CR, the last byte of the input: a reader that
-// looks at the byte after a CR for its LF without asking whether there is
-// one reads past the end here, where AddressSanitizer sees it.  The unit
-// tests can't catch that read: their text is a std::string, whose byte past
-// the end is its terminator.
+// The seed "mixed" ends in a CR: a reader that looks for an LF after it
+// without asking whether there is a byte reads past the input, which
+// AddressSanitizer sees here.  The unit tests can't: their std::string has
+// its terminator there.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
