@@ -45,7 +45,8 @@ FirstTwoLines SplitFirstTwoLines(std::string_view content) {
     return lines;
 }
 
-// A key code that didn't fit leaves the start's 0 in place.
+// The one rule of what a start applies: a key code that didn't fit leaves the
+// start's 0 in place.
 StartSettings AsApplied(const LoadedConfig& config) {
     return StartSettings{.hotKey = config.hotKey.value_or(0), .autoTray = config.autoTray};
 }

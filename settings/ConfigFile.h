@@ -20,8 +20,8 @@ constexpr std::int16_t kDefaultHotKey = 119;  // F8
 // huge or binary file costs nothing at start-up.
 constexpr std::size_t kMaxConfigBytes = std::size_t{64} * 1024;
 
-// What the load sets.  hotKey stays unset when line 1 holds a number that
-// doesn't fit in 16 bits: the caller then keeps what it had.
+// What the file's two lines say.  hotKey stays unset when line 1 holds a
+// number that doesn't fit in 16 bits (a start then keeps its 0: LoadConfig).
 struct LoadedConfig {
     std::optional<std::int16_t> hotKey;
     std::int16_t autoTray = 0;
