@@ -1,5 +1,8 @@
 #include "app/Colours.h"
 
+#include "app/Control.h"
+#include "app/Controls.h"
+
 namespace app {
 namespace {
 
@@ -10,9 +13,8 @@ FormColours Designed(const SystemColours& system) {
                        .checkBoxBack = kLavender,
                        .checkBoxText = system.windowText,
                        .link = LinkColours{},
-                       .aboutBack = system.buttonFace,
-                       .aboutLabels = kBlack,
-                       .aboutHelp = system.windowText};
+                       .about = AboutColours{
+                           .back = system.buttonFace, .labels = kBlack, .help = system.windowText}};
 }
 
 // Every part on the theme's background, in its text colour; the link in its
@@ -25,15 +27,28 @@ FormColours HighContrast(const SystemColours& system) {
         .checkBoxBack = system.window,
         .checkBoxText = system.windowText,
         .link = LinkColours{.atRest = system.hotLight, .underPointer = system.windowText},
-        .aboutBack = system.window,
-        .aboutLabels = system.windowText,
-        .aboutHelp = system.windowText};
+        .about = AboutColours{
+            .back = system.window, .labels = system.windowText, .help = system.windowText}};
 }
 
 }  // namespace
 
 FormColours ColoursFor(bool highContrast, const SystemColours& system) {
     return highContrast ? HighContrast(system) : Designed(system);
+}
+
+void ColourMainWindow(Controls& controls, const FormColours& colours) {
+    controls.SetFormBackColour(Form::Main, colours.mainBack);
+    controls.SetBackColour(Control::CbAuto, colours.checkBoxBack);
+    controls.SetForeColour(Control::CbAuto, colours.checkBoxText);
+    controls.SetForeColour(Control::LbQQ, colours.link.atRest);
+}
+
+void ColourAboutWindow(Controls& controls, const AboutColours& colours) {
+    controls.SetFormBackColour(Form::About, colours.back);
+    controls.SetForeColour(Control::lblTitle, colours.labels);
+    controls.SetForeColour(Control::lblDescription, colours.labels);
+    controls.SetForeColour(Control::LbHelp, colours.help);
 }
 
 }  // namespace app

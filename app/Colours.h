@@ -3,14 +3,10 @@
 // each part of the two windows takes.
 #pragma once
 
-#include <cstdint>
-
+#include "app/Controls.h"
 #include "platform/SystemColours.h"
 
 namespace app {
-
-// 0x00BBGGRR, as GDI's COLORREF.
-using Colour = std::uint32_t;
 
 // The designed colours.
 constexpr Colour kLavender = 0x00FFC0C0;  // the main window and its check box
@@ -23,20 +19,27 @@ using platform::SystemColours;
 struct LinkColours {
     Colour atRest = kLinkBlue;
     Colour underPointer = kLinkRed;
-    friend bool operator==(const LinkColours&, const LinkColours&) = default;
+};
+
+struct AboutColours {
+    Colour back = 0;    // frmAbout beside its picture
+    Colour labels = 0;  // lblTitle and lblDescription
+    Colour help = 0;    // LbHelp
 };
 
 struct FormColours {
     Colour mainBack = 0;      // frmPos's background
     Colour checkBoxBack = 0;  // CbAuto's
     Colour checkBoxText = 0;
-    LinkColours link;        // LbQQ
-    Colour aboutBack = 0;    // frmAbout beside its picture
-    Colour aboutLabels = 0;  // lblTitle and lblDescription
-    Colour aboutHelp = 0;    // LbHelp
-    friend bool operator==(const FormColours&, const FormColours&) = default;
+    LinkColours link;  // LbQQ
+    AboutColours about;
 };
 
 FormColours ColoursFor(bool highContrast, const SystemColours& system);
+
+// Hands each part its colour: the main window's, with the contact line at
+// rest, and the About window's.
+void ColourMainWindow(Controls& controls, const FormColours& colours);
+void ColourAboutWindow(Controls& controls, const AboutColours& colours);
 
 }  // namespace app

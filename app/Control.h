@@ -1,9 +1,11 @@
-// The program's controls, across both windows: its own words for them.
+// The program's windows and their controls: its own words for them.
 #pragma once
 
 #include "app/Facts.h"
 
 namespace app {
+
+enum class Form { Main, About };  // frmPos and frmAbout
 
 enum class Control : int {
     Text1,           // the box that shows the hotkey's name and captures a new one

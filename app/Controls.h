@@ -1,5 +1,7 @@
 // The controls of both windows as the handlers use them: captions and texts,
-// enabled and focus, check values, colours, and the one message box.
+// enabled and focus, check values, colours, and the one message box.  The
+// window system paints the colours it is given; which part takes which is
+// the program's to say (Colours.h).
 #pragma once
 
 #include <cstdint>
@@ -21,10 +23,14 @@ class Controls {
     virtual bool IsEnabled(Control control) = 0;
     virtual void SetEnabled(Control control, bool enabled) = 0;
     virtual void SetFocus(Control control) = 0;
+    // 0 unchecked, 1 checked.
     virtual int GetCheckValue(Control control) = 0;
-    // Raises the check box's click event when the value changes.
+    // The value alone: the click a change raises is the handlers' to raise.
     virtual void SetCheckValue(Control control, int value) = 0;
     virtual void SetForeColour(Control control, Colour colour) = 0;
+    // The background of a control that has one of its own (the check box).
+    virtual void SetBackColour(Control control, Colour colour) = 0;
+    virtual void SetFormBackColour(Form form, Colour colour) = 0;
     // OK button only, the application's title as caption; returns when dismissed.
     virtual void ShowMessage(const std::string& text) = 0;
 };

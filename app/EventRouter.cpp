@@ -47,10 +47,10 @@ void EventRouter::ColoursChanged(bool highContrast, const platform::SystemColour
 }
 
 // The key code goes by reference, as the handler's signature has it.
-void EventRouter::KeyReleased(int control, int key, int shift) {
+void EventRouter::KeyReleased(int control, int key) {
     if (control == ControlId(Control::Text1)) {
         std::int16_t keyCode = static_cast<std::int16_t>(key);
-        controls_.Text1_KeyUp(keyCode, shift);
+        controls_.Text1_KeyUp(keyCode);
     }
 }
 

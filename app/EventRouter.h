@@ -22,7 +22,7 @@ class EventRouter final : public platform::WindowEvents {
     void ColoursChanged(bool highContrast, const platform::SystemColours& system) override;
     void MouseMoved(const platform::MouseMove& event) override;
     void Clicked(int control) override;
-    void KeyReleased(int control, int key, int shift) override;
+    void KeyReleased(int control, int key) override;
 
   private:
     FormEvents& form_;

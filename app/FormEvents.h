@@ -31,7 +31,7 @@ class ControlEvents {
     virtual ~ControlEvents() = default;
 
     virtual void cmdSetKey_Click() = 0;
-    virtual void Text1_KeyUp(std::int16_t& keyCode, int shift) = 0;
+    virtual void Text1_KeyUp(std::int16_t& keyCode) = 0;
     virtual void CbAuto_Click() = 0;
     virtual void cmdMini_Click() = 0;
     virtual void Command1_Click() = 0;

@@ -32,25 +32,32 @@ void frmPos::Form_Load() {
 }
 
 void frmPos::ApplyStoredSettings() {
-    const std::optional<settings::LoadedConfig> config = settings::LoadConfig(roles_.files);
-    if (!config) {
-        HotKey_ = settings::kDefaultHotKey;
-        AutoTray_ = 0;
+    const std::optional<settings::StartSettings> stored = settings::LoadConfig(roles_.files);
+    const settings::StartSettings start = stored.value_or(settings::StartSettings{});
+    HotKey_ = start.hotKey;
+    AutoTray_ = start.autoTray;
+    if (!stored) {
         return;  // the box keeps "F8" and stays unchecked
     }
-    if (config->hotKey) {
-        HotKey_ = *config->hotKey;
-    }
-    AutoTray_ = config->autoTray;
     // Changing the box raises its click event, which saves the settings again
     // with the values just read.
     if (AutoTray_ == 0) {
-        roles_.controls.SetCheckValue(Control::CbAuto, 0);
+        SetCbAutoValue(0);
     } else {
-        roles_.controls.SetCheckValue(Control::CbAuto, 1);
+        SetCbAutoValue(1);
         roles_.window.SetWindowState(platform::WindowState::Minimised);
     }
     ShowHotKeyName(HotKey_);
+}
+
+// A check box raises its click event whenever its value changes, whoever
+// changes it: the window system raises it for the user, this for the program.
+void frmPos::SetCbAutoValue(int value) {
+    const bool changed = roles_.controls.GetCheckValue(Control::CbAuto) != value;
+    roles_.controls.SetCheckValue(Control::CbAuto, value);
+    if (changed) {
+        CbAuto_Click();
+    }
 }
 
 void frmPos::Form_Unload() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "app/Colours.h"
 #include "app/FormEvents.h"
@@ -33,7 +34,7 @@ class frmPos final : public FormEvents, public ControlEvents {
 
     // Choosing the hotkey.
     void cmdSetKey_Click() override;
-    void Text1_KeyUp(std::int16_t& keyCode, int shift) override;
+    void Text1_KeyUp(std::int16_t& keyCode) override;
 
     // The tray.
     void cmdMini_Click() override;
@@ -46,8 +47,8 @@ class frmPos final : public FormEvents, public ControlEvents {
     void LbQQ_Click() override;
     void LbQQ_MouseMove(const platform::MouseMove& event) override;
 
-    // The system's colours or the high-contrast setting changed: the
-    // contact line takes its colours from these from now on.
+    // The system's colours or the high-contrast setting changed: both
+    // windows take these, and the contact line changes between its two.
     void ColoursChanged(const FormColours& colours) override;
 
     platform::Handle TargetWindow() const { return TargetWindow_; }
@@ -67,6 +68,7 @@ class frmPos final : public FormEvents, public ControlEvents {
     void RetryTrayIcon();
     void DeleteTrayIcon();
     void ShowHotKeyName(std::int16_t key);
+    void SetCbAutoValue(int value);
 
     Roles roles_;
     platform::Handle TargetWindow_ = 0;
@@ -77,6 +79,7 @@ class frmPos final : public FormEvents, public ControlEvents {
     tray::AddRetry trayRetry_;
     bool saveFailureTold_ = false;  // at most once a run
     LinkColours link_;
+    std::optional<AboutColours> aboutColours_;  // none heard yet: as designed
 };
 
 }  // namespace app

@@ -16,7 +16,7 @@ void frmPos::cmdSetKey_Click() {
 // The key is live from the next poll on, before the button confirms it; its
 // name replaces whatever the key typed into the box.  A key an input method
 // took for itself leaves everything as it was.
-void frmPos::Text1_KeyUp(std::int16_t& keyCode, int /*shift*/) {
+void frmPos::Text1_KeyUp(std::int16_t& keyCode) {
     if (!hotkey::IsCapturable(keyCode)) {
         return;
     }

@@ -1,6 +1,6 @@
 // The host's own file system, for the settings file: Files_win.cpp on
-// Windows (paths as Windows writes them), Files_posix.cpp elsewhere (the unit
-// tests, which map Windows paths into a folder of their own).
+// Windows (paths as Windows writes them); for the unit tests, which map
+// Windows paths into a folder of their own, tests/fakes/Files_posix.cpp.
 #pragma once
 
 #include <cstddef>

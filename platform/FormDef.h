@@ -76,8 +76,4 @@ constexpr int TwipsToPixels(int twips, int dpi) {
     return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
 }
 
-constexpr float PixelsToTwips(int pixels, int dpi) {
-    return static_cast<float>(pixels) * kTwipsPerInch / static_cast<float>(dpi);
-}
-
 }  // namespace platform

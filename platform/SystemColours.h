@@ -11,6 +11,7 @@ struct SystemColours {
     std::uint32_t buttonFace = 0;  // COLOR_BTNFACE
     std::uint32_t windowText = 0;  // COLOR_WINDOWTEXT
     std::uint32_t hotLight = 0;    // COLOR_HOTLIGHT
+    friend bool operator==(const SystemColours&, const SystemColours&) = default;
 };
 
 }  // namespace platform

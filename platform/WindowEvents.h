@@ -19,10 +19,6 @@ enum class WindowState : int { Normal = 0, Minimised = 1, Maximised = 2 };
 // program, not the window system, tells the two apart (and never from
 // coordinates, which depend on the display's DPI).
 struct MouseMove {
-    int button = 0;
-    int shift = 0;
-    float x = 0;  // twips
-    float y = 0;  // twips
     std::uintptr_t wParam = 0;
     std::uintptr_t lParam = 0;
     // The label under the pointer, if any: labels are drawn by the window.
@@ -39,7 +35,7 @@ class WindowEvents {
     virtual void MouseMoved(const MouseMove& event) = 0;
     virtual void Timer() = 0;
     virtual void Clicked(int control) = 0;
-    virtual void KeyReleased(int control, int key, int shift) = 0;
+    virtual void KeyReleased(int control, int key) = 0;
     // The shell (Explorer) has started again and lost every tray icon.
     virtual void TaskbarCreated() = 0;
     // The system's colours as the windows are made, and again whenever they

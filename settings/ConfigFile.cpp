@@ -45,7 +45,8 @@ FirstTwoLines SplitFirstTwoLines(std::string_view content) {
     return lines;
 }
 
-// A key code that didn't fit leaves the start's 0 in place.
+// The one rule of what a start applies: a key code that didn't fit leaves the
+// start's 0 in place.
 StartSettings AsApplied(const LoadedConfig& config) {
     return StartSettings{.hotKey = config.hotKey.value_or(0), .autoTray = config.autoTray};
 }
@@ -79,20 +80,12 @@ std::string FormatConfig(std::int16_t hotKey, int checkValue) {
     return content;
 }
 
-std::optional<LoadedConfig> LoadConfig(platform::FileStore& files) {
+std::optional<StartSettings> LoadConfig(platform::FileStore& files) {
     if (!files.NormalFileExists(kConfigPath)) {
         return std::nullopt;
     }
     const std::optional<std::string> content = files.ReadFileHead(kConfigPath, kMaxConfigBytes);
-    return ParseConfig(content.value_or(std::string()));
-}
-
-StartSettings SettingsAtNextStart(platform::FileStore& files) {
-    const std::optional<LoadedConfig> config = LoadConfig(files);
-    if (!config) {
-        return StartSettings{};
-    }
-    return AsApplied(*config);
+    return AsApplied(ParseConfig(content.value_or(std::string())));
 }
 
 SaveResult SaveConfigFile(platform::FileStore& files, std::int16_t hotKey, int checkValue) {
@@ -103,7 +96,8 @@ SaveResult SaveConfigFile(platform::FileStore& files, std::int16_t hotKey, int c
     // Compared as the next start reads them, not byte for byte: a file in
     // another spelling of the same numbers loses nothing either.
     const StartSettings wanted = AsApplied(ParseConfig(content));
-    return SettingsAtNextStart(files) == wanted ? SaveResult::NothingLost : SaveResult::ChangeLost;
+    const StartSettings atNextStart = LoadConfig(files).value_or(StartSettings{});
+    return atNextStart == wanted ? SaveResult::NothingLost : SaveResult::ChangeLost;
 }
 
 }  // namespace settings

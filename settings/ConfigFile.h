@@ -20,8 +20,8 @@ constexpr std::int16_t kDefaultHotKey = 119;  // F8
 // huge or binary file costs nothing at start-up.
 constexpr std::size_t kMaxConfigBytes = std::size_t{64} * 1024;
 
-// What the load sets.  hotKey stays unset when line 1 holds a number that
-// doesn't fit in 16 bits: the caller then keeps what it had.
+// What the file's two lines say.  hotKey stays unset when line 1 holds a
+// number that doesn't fit in 16 bits (a start then keeps its 0: LoadConfig).
 struct LoadedConfig {
     std::optional<std::int16_t> hotKey;
     std::int16_t autoTray = 0;
@@ -36,21 +36,18 @@ std::string PrintedNumberLine(int value);
 // The file's content; line 2 only for a check value of 0 or 1.
 std::string FormatConfig(std::int16_t hotKey, int checkValue);
 
-// Reads the file if it exists (a hidden or system file counts as missing).
-// Nothing when it is missing; a file that can't be read loads as empty.
-std::optional<LoadedConfig> LoadConfig(platform::FileStore& files);
-
-// The two settings as a start of the program applies them.
+// The two settings as a start of the program applies them; these when there
+// is no file.
 struct StartSettings {
     std::int16_t hotKey = kDefaultHotKey;
     std::int16_t autoTray = 0;
     friend bool operator==(const StartSettings&, const StartSettings&) = default;
 };
 
-// What the next start would take from the file as it stands: the defaults
-// when it is missing or can't be read, a key code of 0 when line 1 doesn't
-// fit in 16 bits.
-StartSettings SettingsAtNextStart(platform::FileStore& files);
+// What a start takes from the file as it stands: nothing when it is missing
+// (a hidden or system file counts as missing), what an empty file gives when
+// it can't be read, a key code of 0 when line 1 doesn't fit in 16 bits.
+std::optional<StartSettings> LoadConfig(platform::FileStore& files);
 
 enum class SaveResult {
     Written,      // the file holds the new content

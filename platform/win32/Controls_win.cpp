@@ -44,35 +44,31 @@ int Win32Controls::GetCheckValue(app::Control control) {
     if (!hwnd) {
         return 0;
     }
-    switch (::SendMessageW(hwnd, BM_GETCHECK, 0, 0)) {
-        case BST_CHECKED:
-            return 1;
-        case BST_INDETERMINATE:
-            return 2;
-        default:
-            return 0;
-    }
+    return ::SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
 
-// A check box raises its click event whenever its value changes, whoever
-// changes it.
+// BM_SETCHECK raises no click of its own.
 void Win32Controls::SetCheckValue(app::Control control, int value) {
-    FormWindow* form = windows_.FormWith(control);
-    if (!form) {
-        return;
-    }
-    const bool changed = GetCheckValue(control) != value;
-    const WPARAM state =
-        value == 1 ? BST_CHECKED : (value == 2 ? BST_INDETERMINATE : BST_UNCHECKED);
-    ::SendMessageW(form->ControlWindow(app::ControlId(control)), BM_SETCHECK, state, 0);
-    if (changed) {
-        windows_.RaiseClick(*form, app::ControlId(control));
+    if (HWND hwnd = ControlHwnd(control)) {
+        ::SendMessageW(hwnd, BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
     }
 }
 
 void Win32Controls::SetForeColour(app::Control control, app::Colour colour) {
     if (FormWindow* form = windows_.FormWith(control)) {
         form->SetForeColour(app::ControlId(control), colour);
+    }
+}
+
+void Win32Controls::SetBackColour(app::Control control, app::Colour colour) {
+    if (FormWindow* form = windows_.FormWith(control)) {
+        form->SetControlBackColour(app::ControlId(control), colour);
+    }
+}
+
+void Win32Controls::SetFormBackColour(app::Form form, app::Colour colour) {
+    if (FormWindow* window = windows_.Open(form)) {
+        window->SetBackColour(colour);
     }
 }
 

@@ -19,6 +19,8 @@ class Win32Controls final : public app::Controls {
     int GetCheckValue(app::Control control) override;
     void SetCheckValue(app::Control control, int value) override;
     void SetForeColour(app::Control control, app::Colour colour) override;
+    void SetBackColour(app::Control control, app::Colour colour) override;
+    void SetFormBackColour(app::Form form, app::Colour colour) override;
     void ShowMessage(const std::string& text) override;
 
   private:

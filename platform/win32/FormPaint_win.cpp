@@ -136,14 +136,22 @@ LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
 }
 
 void FormWindow::SetBackColour(std::uint32_t colour) {
+    if (backColour_ == colour) {
+        return;
+    }
+    backColour_ = colour;
     backBrush_.reset(::CreateSolidBrush(colour));
+    Repaint();
 }
 
 void FormWindow::SetControlBackColour(int control, std::uint32_t colour) {
-    if (Item* item = Find(control); item && item->back) {
-        item->backColour = colour;
-        item->back.reset(::CreateSolidBrush(colour));
+    Item* item = Find(control);
+    if (!item || !item->back || item->backColour == colour) {
+        return;
     }
+    item->backColour = colour;
+    item->back.reset(::CreateSolidBrush(colour));
+    ::InvalidateRect(item->hwnd, nullptr, TRUE);
 }
 
 void FormWindow::Repaint() {

@@ -22,27 +22,14 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 }  // namespace
 
-int CurrentShiftMask() {
-    constexpr int kShift = 1;
-    constexpr int kCtrl = 2;
-    constexpr int kAlt = 4;
-    int mask = 0;
-    if (::GetKeyState(VK_SHIFT) < 0) {
-        mask |= kShift;
-    }
-    if (::GetKeyState(VK_CONTROL) < 0) {
-        mask |= kCtrl;
-    }
-    if (::GetKeyState(VK_MENU) < 0) {
-        mask |= kAlt;
-    }
-    return mask;
-}
-
 FormWindow::FormWindow(const FormDef& def, FormHost& host, int iconResource)
-    : def_(def), host_(host), iconResource_(iconResource), dpi_(SystemDpi()) {
-    if (def_.backColour) {
-        backBrush_.reset(::CreateSolidBrush(*def_.backColour));
+    : def_(def),
+      host_(host),
+      iconResource_(iconResource),
+      dpi_(SystemDpi()),
+      backColour_(def.backColour) {
+    if (backColour_) {
+        backBrush_.reset(::CreateSolidBrush(*backColour_));
     }
     if (def_.backgroundResource) {
         background_ = LoadPictureResource(*def_.backgroundResource);

@@ -24,14 +24,11 @@ class FormWindow;
 // designer saw, and pictures are drawn at their own size.
 inline constexpr int kDesignDpi = 96;
 
-// Shift-key mask of key events: 1 Shift, 2 Ctrl, 4 Alt.
-int CurrentShiftMask();
-
 class FormHost {
   public:
     virtual ~FormHost() = default;
     virtual void OnClick(FormWindow& form, int control) = 0;
-    virtual void OnKeyUp(FormWindow& form, int control, int key, int shift) = 0;
+    virtual void OnKeyUp(FormWindow& form, int control, int key) = 0;
     // A mouse-move message of the window itself; label is set when the
     // pointer is over a label.
     virtual void OnMouseMove(FormWindow& form, std::optional<int> label, WPARAM wParam,
@@ -55,7 +52,6 @@ class FormWindow {
     FormWindow& operator=(const FormWindow&) = delete;
 
     HWND hwnd() const { return hwnd_; }
-    int dpi() const { return dpi_; }
     // Controls by their child-window ids.
     bool Has(int control) const { return Find(control) != nullptr; }
     HWND ControlWindow(int control) const;
@@ -63,11 +59,10 @@ class FormWindow {
     std::string GetText(int control) const;
     void SetText(int control, const std::string& text);
     void SetForeColour(int control, std::uint32_t colour);
-    // The window's background, and a control's that has one of its own.
+    // The window's background, and a control's that has one of its own;
+    // drawn again only when it changes.
     void SetBackColour(std::uint32_t colour);
     void SetControlBackColour(int control, std::uint32_t colour);
-    // Everything drawn again, the controls too: after a change of colours.
-    void Repaint();
     void FocusFirstControl();
     // Gives back the keyboard focus that the window had when it was left.
     void RestoreFocus();
@@ -116,6 +111,8 @@ class FormWindow {
     const Item* LabelAt(POINT point) const;
 
     // Painting (FormPaint_win.cpp).
+    // Everything drawn again, the controls too: after a change of colours.
+    void Repaint();
     void OnPaint();
     void Paint(HDC dc, const RECT& client);
     void PaintPicture(HDC dc, HBITMAP picture) const;
@@ -137,6 +134,7 @@ class FormWindow {
     std::vector<Item> items_;
     std::vector<std::pair<FontSpec, UniqueFont>> fonts_;  // one per distinct font
     UniqueFont defaultFont_;
+    std::optional<std::uint32_t> backColour_;  // none: the dialog face colour
     UniqueBrush backBrush_;
     UniqueBitmap background_;  // the picture, drawn unscaled at the design DPI
     std::optional<int> pressedLabel_;

@@ -23,8 +23,7 @@ LRESULT FormWindow::HandleTextBoxMessage(HWND hwnd, UINT message, WPARAM wParam,
         case WM_SYSKEYUP:
             for (const Item& item : items_) {
                 if (item.hwnd == hwnd) {
-                    host_.OnKeyUp(*this, item.def->id, static_cast<int>(wParam),
-                                  CurrentShiftMask());
+                    host_.OnKeyUp(*this, item.def->id, static_cast<int>(wParam));
                 }
             }
             return 0;

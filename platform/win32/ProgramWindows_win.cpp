@@ -1,7 +1,6 @@
 #include "platform/win32/ProgramWindows_win.h"
 
 #include <windows.h>
-#include <windowsx.h>
 
 namespace platform::win {
 namespace {
@@ -35,11 +34,6 @@ void AllowFromTheShell(HWND hwnd, UINT message) {
         forProcess(message, kAllow);
     }
 }
-
-struct SystemColourState {
-    bool highContrast = false;
-    SystemColours colours;
-};
 
 // What the system says; which part takes which colour is the program's to
 // decide (app::ColoursFor).
@@ -121,13 +115,17 @@ WindowEvents* ProgramWindows::EventsFrom(const FormWindow& form) const {
 
 FormWindow* ProgramWindows::FormWith(app::Control control) const {
     const int id = app::ControlId(control);
-    if (main_ && main_->Has(id)) {
-        return main_.get();
-    }
-    if (about_ && about_->hwnd() && about_->Has(id)) {
-        return about_.get();
+    for (app::Form form : {app::Form::Main, app::Form::About}) {
+        if (FormWindow* window = Open(form); window && window->Has(id)) {
+            return window;
+        }
     }
     return nullptr;
+}
+
+FormWindow* ProgramWindows::Open(app::Form form) const {
+    const std::unique_ptr<FormWindow>& window = form == app::Form::Main ? main_ : about_;
+    return window && window->hwnd() ? window.get() : nullptr;
 }
 
 // --- messages into handlers ------------------------------------------------
@@ -140,9 +138,9 @@ void ProgramWindows::OnClick(FormWindow& form, int control) {
     }
 }
 
-void ProgramWindows::OnKeyUp(FormWindow& form, int control, int key, int shift) {
+void ProgramWindows::OnKeyUp(FormWindow& form, int control, int key) {
     if (WindowEvents* events = EventsFrom(form)) {
-        events->KeyReleased(control, key, shift);
+        events->KeyReleased(control, key);
     }
 }
 
@@ -152,13 +150,9 @@ void ProgramWindows::OnMouseMove(FormWindow& form, std::optional<int> label, WPA
     if (!events) {
         return;
     }
-    // Read as the pointer's move; the tray icon's callback comes as this same
-    // message, and the handler tells the two apart from the raw parameters.
+    // The message's own parameters: the tray icon's callback comes as this
+    // same message, and the handler tells the two apart from them.
     MouseMove move;
-    move.x = PixelsToTwips(GET_X_LPARAM(lParam), form.dpi());
-    move.y = PixelsToTwips(GET_Y_LPARAM(lParam), form.dpi());
-    move.button = static_cast<int>(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON));
-    move.shift = CurrentShiftMask();
     move.wParam = wParam;
     move.lParam = static_cast<std::uintptr_t>(lParam);
     // A callback's "coordinates" (x = the mouse message, y = 0) lie on the
@@ -237,51 +231,29 @@ bool ProgramWindows::OnOtherMessage(FormWindow& form, UINT message, WPARAM wPara
 
 // --- colours -----------------------------------------------------------------
 
-// Both windows hear each change; the second finds nothing new.
+// Both windows hear each change; the second finds nothing new.  The handlers
+// hear of it while the program runs, an About window outliving the main one
+// too: they paint both.
 void ProgramWindows::FollowSystemColours() {
+    if (!events_) {
+        return;  // the first reading goes to the handlers as they start
+    }
     const SystemColourState system = ReadSystemColours();
-    const app::FormColours colours = app::ColoursFor(system.highContrast, system.colours);
-    if (colours == colours_) {
+    if (system == reported_) {
         return;
     }
-    colours_ = colours;
-    ColourMain();
-    ColourAbout();
-    if (events_ && MainHwnd()) {
-        events_->ColoursChanged(system.highContrast, system.colours);
-    }
-}
-
-void ProgramWindows::ColourMain() const {
-    if (!MainHwnd()) {
-        return;
-    }
-    main_->SetBackColour(colours_.mainBack);
-    main_->SetControlBackColour(app::ControlId(app::Control::CbAuto), colours_.checkBoxBack);
-    main_->SetForeColour(app::ControlId(app::Control::CbAuto), colours_.checkBoxText);
-    main_->Repaint();
-}
-
-void ProgramWindows::ColourAbout() const {
-    if (!IsAboutLoaded()) {
-        return;
-    }
-    about_->SetBackColour(colours_.aboutBack);
-    about_->SetForeColour(app::ControlId(app::Control::lblTitle), colours_.aboutLabels);
-    about_->SetForeColour(app::ControlId(app::Control::lblDescription), colours_.aboutLabels);
-    about_->SetForeColour(app::ControlId(app::Control::LbHelp), colours_.aboutHelp);
-    about_->Repaint();
+    reported_ = system;
+    events_->ColoursChanged(system.highContrast, system.colours);
 }
 
 // --- the About window -------------------------------------------------------
 
 bool ProgramWindows::IsAboutLoaded() const {
-    return about_ && about_->hwnd();
+    return Open(app::Form::About) != nullptr;
 }
 
 void ProgramWindows::LoadAbout() {
     about_ = std::make_unique<FormWindow>(program_.aboutForm, Host(), program_.iconResource);
-    ColourAbout();
 }
 
 void ProgramWindows::ShowAbout() {

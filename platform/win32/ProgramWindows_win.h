@@ -6,14 +6,20 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
-#include "app/Colours.h"
 #include "app/Control.h"
 #include "platform/FormDef.h"
 #include "platform/WindowEvents.h"
 #include "platform/win32/FormWindow_win.h"
 
 namespace platform::win {
+
+struct SystemColourState {
+    bool highContrast = false;
+    SystemColours colours;
+    friend bool operator==(const SystemColourState&, const SystemColourState&) = default;
+};
 
 struct ProgramDefinition {
     const FormDef& mainForm;
@@ -41,8 +47,8 @@ class ProgramWindows final : private FormHost {
     HWND MainHwnd() const;
     // The open window that holds the control, if any.
     FormWindow* FormWith(app::Control control) const;
-    // A click of a control, raised as the user's would be.
-    void RaiseClick(FormWindow& form, int control) { OnClick(form, control); }
+    // The window if it is open.
+    FormWindow* Open(app::Form form) const;
 
     bool IsAboutLoaded() const;
     void LoadAbout();
@@ -51,7 +57,7 @@ class ProgramWindows final : private FormHost {
 
   private:
     void OnClick(FormWindow& form, int control) override;
-    void OnKeyUp(FormWindow& form, int control, int key, int shift) override;
+    void OnKeyUp(FormWindow& form, int control, int key) override;
     void OnMouseMove(FormWindow& form, std::optional<int> label, WPARAM wParam,
                      LPARAM lParam) override;
     void OnResize(FormWindow& form) override;
@@ -65,11 +71,8 @@ class ProgramWindows final : private FormHost {
     // Events go to the handlers only from the main window, once it is built.
     WindowEvents* EventsFrom(const FormWindow& form) const;
     void Unload();
-    // Both windows in the colours the system's give their parts, now and
-    // whenever the system's change; the handlers hear of them too.
+    // The system's colours to the handlers, now and whenever they change.
     void FollowSystemColours();
-    void ColourMain() const;
-    void ColourAbout() const;
     void Dispatch(MSG& msg);
     bool AnyWindowLeft(const FormWindow& closing) const;
     void CloseAll();
@@ -79,8 +82,7 @@ class ProgramWindows final : private FormHost {
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> about_;
     WindowEvents* events_ = nullptr;
-    // None read yet: every reading differs from all black on all black.
-    app::FormColours colours_{};
+    std::optional<SystemColourState> reported_;  // the last reading the handlers heard
     bool ending_ = false;
     bool unloaded_ = false;
 };

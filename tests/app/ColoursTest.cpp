@@ -1,10 +1,16 @@
-// Which colour each part of the two windows takes, with high contrast off and on.
+// Which colour each part of the two windows is painted, with high contrast
+// off and on, from the system's colours as the window system reports them.
 #include "app/Colours.h"
 
 #include <gtest/gtest.h>
 
+#include "app/frmPos.h"
+#include "tests/fakes/FakeRoles.h"
+
 namespace {
 
+using app::Control;
+using app::Form;
 using app::FormColours;
 using app::SystemColours;
 
@@ -27,21 +33,30 @@ struct ColoursCase {
 
 class ColoursTest : public testing::TestWithParam<ColoursCase> {};
 
+// The About window opens after the colours are heard, and takes them then.
 TEST_P(ColoursTest, EachPartTakesItsColour) {
     const ColoursCase& c = GetParam();
-    const FormColours got = app::ColoursFor(c.highContrast, c.system);
-    EXPECT_EQ(got.mainBack, c.expected.mainBack);
-    EXPECT_EQ(got.checkBoxBack, c.expected.checkBoxBack);
-    EXPECT_EQ(got.checkBoxText, c.expected.checkBoxText);
-    EXPECT_EQ(got.link.atRest, c.expected.link.atRest);
-    EXPECT_EQ(got.link.underPointer, c.expected.link.underPointer);
-    EXPECT_EQ(got.aboutBack, c.expected.aboutBack);
-    EXPECT_EQ(got.aboutLabels, c.expected.aboutLabels);
-    EXPECT_EQ(got.aboutHelp, c.expected.aboutHelp);
+    fakes::FakeRoles fake;
+    app::frmPos form(fake.Roles());
+    app::EventRouter(form, form).ColoursChanged(c.highContrast, c.system);
+    form.Command1_Click();
+    const fakes::FakeControls& painted = fake.controls;
+    EXPECT_EQ(painted.formBackColours.at(Form::Main), c.expected.mainBack);
+    EXPECT_EQ(painted.backColours.at(Control::CbAuto), c.expected.checkBoxBack);
+    EXPECT_EQ(painted.colours.at(Control::CbAuto), c.expected.checkBoxText);
+    EXPECT_EQ(painted.colours.at(Control::LbQQ), c.expected.link.atRest);
+    form.LbQQ_MouseMove({});
+    EXPECT_EQ(painted.colours.at(Control::LbQQ), c.expected.link.underPointer);
+    form.Form_MouseMove({});
+    EXPECT_EQ(painted.colours.at(Control::LbQQ), c.expected.link.atRest);
+    EXPECT_EQ(painted.formBackColours.at(Form::About), c.expected.about.back);
+    EXPECT_EQ(painted.colours.at(Control::lblTitle), c.expected.about.labels);
+    EXPECT_EQ(painted.colours.at(Control::lblDescription), c.expected.about.labels);
+    EXPECT_EQ(painted.colours.at(Control::LbHelp), c.expected.about.help);
 }
 
 // Fields: main window, check box, its text, link at rest and under the
-// pointer, About window, its title and credit, its instructions.
+// pointer; About window, its title and credit, its instructions.
 INSTANTIATE_TEST_SUITE_P(
     Table, ColoursTest,
     testing::Values(
@@ -52,23 +67,23 @@ INSTANTIATE_TEST_SUITE_P(
             "OffStandard",
             false,
             kStandard,
-            {0xFFC0C0, 0xFFC0C0, 0x000000, {0xFF0000, 0x0000FF}, 0xF0F0F0, 0x000000, 0x000000}},
+            {0xFFC0C0, 0xFFC0C0, 0x000000, {0xFF0000, 0x0000FF}, {0xF0F0F0, 0x000000, 0x000000}}},
         ColoursCase{
             "OffCustomPalette",
             false,
             kCustomTheme,
-            {0xFFC0C0, 0xFFC0C0, 0xE0E0E0, {0xFF0000, 0x0000FF}, 0x202020, 0x000000, 0xE0E0E0}},
+            {0xFFC0C0, 0xFFC0C0, 0xE0E0E0, {0xFF0000, 0x0000FF}, {0x202020, 0x000000, 0xE0E0E0}}},
         // On: the theme's background, text and hyperlink colours only.
         ColoursCase{
             "OnBlack",
             true,
             kBlackTheme,
-            {0x000000, 0x000000, 0xFFFFFF, {0x00FFFF, 0xFFFFFF}, 0x000000, 0xFFFFFF, 0xFFFFFF}},
+            {0x000000, 0x000000, 0xFFFFFF, {0x00FFFF, 0xFFFFFF}, {0x000000, 0xFFFFFF, 0xFFFFFF}}},
         ColoursCase{
             "OnCustom",
             true,
             kCustomTheme,
-            {0x101010, 0x101010, 0xE0E0E0, {0x40C0FF, 0xE0E0E0}, 0x101010, 0xE0E0E0, 0xE0E0E0}}),
+            {0x101010, 0x101010, 0xE0E0E0, {0x40C0FF, 0xE0E0E0}, {0x101010, 0xE0E0E0, 0xE0E0E0}}}),
     [](const testing::TestParamInfo<ColoursCase>& info) { return info.param.name; });
 
 }  // namespace

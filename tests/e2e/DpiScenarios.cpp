@@ -9,12 +9,6 @@
 namespace e2e {
 namespace {
 
-SIZE ClientSize(HWND hwnd) {
-    RECT r{};
-    ::GetClientRect(hwnd, &r);
-    return SIZE{r.right, r.bottom};
-}
-
 SIZE WindowSize(HWND hwnd) {
     RECT r{};
     ::GetWindowRect(hwnd, &r);
@@ -26,9 +20,7 @@ void ScalesWithTheDisplay(const Paths& paths) {
     const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
     ::ReleaseDC(nullptr, screen);
     EXPECT_EQ(dpi, 120);
-    ::CreateDirectoryW(L"C:\\Program Files\\Internet Explorer", nullptr);
-    ::CopyFileW(paths.browserStub.c_str(), L"C:\\Program Files\\Internet Explorer\\iexplore.exe",
-                FALSE);
+    InstallBrowserStub(paths.browserStub);
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
 
@@ -130,9 +122,7 @@ int CaptionInk(HWND window, HWND control) {
 
 // The program moved to a monitor of 144 dpi and back, as Windows tells it.
 void FollowsTheMonitorsDpi(const Paths& paths) {
-    ::CreateDirectoryW(L"C:\\Program Files\\Internet Explorer", nullptr);
-    ::CopyFileW(paths.browserStub.c_str(), L"C:\\Program Files\\Internet Explorer\\iexplore.exe",
-                FALSE);
+    InstallBrowserStub(paths.browserStub);
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
     EXPECT_TRUE(Near(ClientSize(program.main()), SIZE{306, 89}));

@@ -139,6 +139,18 @@ std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className) {
     return found;
 }
 
+SIZE ClientSize(HWND hwnd) {
+    RECT r{};
+    ::GetClientRect(hwnd, &r);
+    return SIZE{r.right, r.bottom};
+}
+
+void InstallBrowserStub(const std::wstring& stub) {
+    ::CreateDirectoryW(L"C:\\Program Files\\Internet Explorer", nullptr);
+    EXPECT_TRUE(::CopyFileW(stub.c_str(), kBrowser, FALSE) != FALSE);
+    ::DeleteFileW(kBrowserLog);
+}
+
 std::string ReadFileBytes(const std::wstring& path) {
     HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, 0, nullptr);

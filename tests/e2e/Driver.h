@@ -56,11 +56,18 @@ std::vector<HWND> TopLevelWindows(DWORD pid, const wchar_t* className = nullptr)
 const wchar_t* DriverClass(const wchar_t* name, WNDPROC proc = ::DefWindowProcW,
                            int systemColour = COLOR_WINDOW);
 std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className);
+SIZE ClientSize(HWND hwnd);
 
 // Files of the prefix, as bytes.
 std::string ReadFileBytes(const std::wstring& path);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 constexpr const wchar_t* kConfigPath = app::facts::kSettingsPathWide;
+
+// The browser stub where the program looks for Internet Explorer; it logs
+// each start to kBrowserLog, emptied here.
+constexpr const wchar_t* kBrowser = L"C:\\Program Files\\Internet Explorer\\iexplore.exe";
+constexpr const wchar_t* kBrowserLog = L"C:\\browser.log";
+void InstallBrowserStub(const std::wstring& stub);
 
 // Times against the program's poll, so that changing its period is one line.
 constexpr int kPollMs = static_cast<int>(app::facts::kPollMilliseconds);

@@ -4,8 +4,6 @@
 namespace e2e {
 namespace {
 
-constexpr const wchar_t* kBrowser = L"C:\\Program Files\\Internet Explorer\\iexplore.exe";
-constexpr const wchar_t* kBrowserLog = L"C:\\browser.log";
 constexpr const char* kProductPage = "https://shop.example.com/orvane/topmost-tool-v2.html";
 constexpr const char* kShopPage = "https://shop.example.com/orvane/";
 const std::string kBrowserCommand = "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\"  ";
@@ -13,12 +11,6 @@ const std::string kBrowserCommand = "\"C:\\Program Files\\Internet Explorer\\iex
 // The contact line, in client pixels at 96 dpi: inside it, and beside it.
 constexpr POINT kOnLink{20, 48};
 constexpr POINT kOffLink{6, 80};
-
-void InstallBrowserStub(const Paths& paths) {
-    ::CreateDirectoryW(L"C:\\Program Files\\Internet Explorer", nullptr);
-    EXPECT_TRUE(::CopyFileW(paths.browserStub.c_str(), kBrowser, FALSE) != FALSE);
-    ::DeleteFileW(kBrowserLog);
-}
 
 std::vector<std::string> BrowserStarts() {
     std::vector<std::string> lines;
@@ -60,15 +52,13 @@ std::pair<int, int> LinkColours(const Program& program) {
 }
 
 void HelpShowsOneAboutWindowAndTheProductPage(const Paths& paths) {
-    InstallBrowserStub(paths);
+    InstallBrowserStub(paths.browserStub);
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
     const HWND about = OpenAbout(program);
     EXPECT_EQ(Text(about), std::wstring(L"关于Orvane窗口置顶工具"));
-    RECT client{};
-    ::GetClientRect(about, &client);
-    EXPECT_EQ(client.right, 531L);
-    EXPECT_EQ(client.bottom, 199L);
+    EXPECT_EQ(ClientSize(about).cx, 531L);
+    EXPECT_EQ(ClientSize(about).cy, 199L);
     const LONG style = ::GetWindowLongW(about, GWL_STYLE);
     EXPECT_TRUE((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
     EXPECT_TRUE(::GetWindow(about, GW_OWNER) == nullptr);
@@ -96,7 +86,7 @@ void HelpShowsOneAboutWindowAndTheProductPage(const Paths& paths) {
 }
 
 void ContactLinkColoursAndOpensTheShop(const Paths& paths) {
-    InstallBrowserStub(paths);
+    InstallBrowserStub(paths.browserStub);
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
     ::SetForegroundWindow(program.main());
@@ -126,7 +116,7 @@ void ContactLinkColoursAndOpensTheShop(const Paths& paths) {
 
 // Without the fixed browser, the default one opens the page.
 void DefaultBrowserWhenTheFixedOneIsMissing(const Paths& paths) {
-    InstallBrowserStub(paths);
+    InstallBrowserStub(paths.browserStub);
     ::DeleteFileW(kBrowser);
     HKEY key = nullptr;
     EXPECT_TRUE(::RegCreateKeyExW(HKEY_CLASSES_ROOT, L"https\\shell\\open\\command", 0, nullptr, 0,
@@ -145,7 +135,7 @@ void DefaultBrowserWhenTheFixedOneIsMissing(const Paths& paths) {
 }
 
 void ClosingTheMainWindowLeavesAboutOpen(const Paths& paths) {
-    InstallBrowserStub(paths);
+    InstallBrowserStub(paths.browserStub);
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
     const HWND about = OpenAbout(program);
@@ -170,7 +160,7 @@ void ClosingTheMainWindowLeavesAboutOpen(const Paths& paths) {
 // loaded all the same.  Wine prefers its own DLLs to the folder's unless
 // told otherwise; Windows looks in the program's folder first.
 void PlantedDllIsNeverLoaded(const Paths& paths) {
-    InstallBrowserStub(paths);
+    InstallBrowserStub(paths.browserStub);
     ::DeleteFileW(kConfigPath);
     constexpr const wchar_t* kMark = L"C:\\planted-dll-loaded";
     ::DeleteFileW(kMark);

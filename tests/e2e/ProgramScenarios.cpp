@@ -13,10 +13,8 @@ void StartsWithDefaultsAndSavesOnClose(const Paths& paths) {
     Program program(paths.program);
     std::printf("start to visible main window: %d ms\n", program.startMilliseconds);
     EXPECT_EQ(Text(program.main()), std::wstring(L"Orvane窗口置顶工具 V2.0"));
-    RECT client{};
-    ::GetClientRect(program.main(), &client);
-    EXPECT_EQ(client.right, 306L);
-    EXPECT_EQ(client.bottom, 89L);
+    EXPECT_EQ(ClientSize(program.main()).cx, 306L);
+    EXPECT_EQ(ClientSize(program.main()).cy, 89L);
     const LONG style = ::GetWindowLongW(program.main(), GWL_STYLE);
     EXPECT_TRUE((style & WS_MINIMIZEBOX) != 0);
     EXPECT_TRUE((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
@@ -160,10 +158,8 @@ void StartCommandWindowState(const Paths& paths) {
         Program program(paths.program, /*waitVisible=*/true, SW_SHOWMAXIMIZED);
         Pause(300);
         EXPECT_TRUE(!::IsZoomed(program.main()));
-        RECT client{};
-        ::GetClientRect(program.main(), &client);
-        EXPECT_EQ(client.right, 306L);
-        EXPECT_EQ(client.bottom, 89L);
+        EXPECT_EQ(ClientSize(program.main()).cx, 306L);
+        EXPECT_EQ(ClientSize(program.main()).cy, 89L);
         program.Close();
     }
     Program program(paths.program, /*waitVisible=*/false, SW_SHOWMINNOACTIVE);

@@ -45,10 +45,8 @@ void ReleaseEndToEnd(const Paths& paths) {
     std::printf("32-bit release (%ls): start to visible window %d ms\n", HowI386Runs().c_str(),
                 program.startMilliseconds);
     EXPECT_EQ(Text(program.main()), std::wstring(L"Orvane窗口置顶工具 V2.0"));
-    RECT client{};
-    ::GetClientRect(program.main(), &client);
-    EXPECT_EQ(client.right, 306L);
-    EXPECT_EQ(client.bottom, 89L);
+    EXPECT_EQ(ClientSize(program.main()).cx, 306L);
+    EXPECT_EQ(ClientSize(program.main()).cy, 89L);
 
     TargetWindow target;
     EXPECT_TRUE(HoldKeyOver(target, VK_F8, [&] { return target.Topmost(); }));

@@ -25,15 +25,6 @@ void FakeControls::SetFocus(app::Control control) {
     focused = control;
 }
 
-void FakeControls::SetCheckValue(app::Control control, int value) {
-    log_.push_back("SetCheckValue " + std::to_string(value));
-    const bool changed = checks[control] != value;
-    checks[control] = value;
-    if (changed && events) {
-        events->Clicked(app::ControlId(control));
-    }
-}
-
 void FakeControls::ShowMessage(const std::string& text) {
     log_.push_back("MessageBox " + text);
     messageBoxes.push_back(text);

@@ -1,6 +1,4 @@
-// The controls in memory, as the main window is designed.  Setting the check
-// box's value raises its click event, as a real change does, through whatever
-// events are connected.
+// The controls in memory, as the main window is designed.
 #pragma once
 
 #include <map>
@@ -8,7 +6,6 @@
 #include <vector>
 
 #include "app/Controls.h"
-#include "platform/WindowEvents.h"
 #include "tests/fakes/CallLog.h"
 
 namespace fakes {
@@ -17,11 +14,11 @@ class FakeControls final : public app::Controls {
   public:
     explicit FakeControls(CallLog& log);
 
-    platform::WindowEvents* events = nullptr;
     std::map<app::Control, std::string> texts;
     std::map<app::Control, bool> enabled;
     std::map<app::Control, int> checks;
-    std::map<app::Control, app::Colour> colours;
+    std::map<app::Control, app::Colour> colours, backColours;  // the text's, the background's
+    std::map<app::Form, app::Colour> formBackColours;
     app::Control focused = app::Control::Command1;
     std::vector<std::string> messageBoxes;
 
@@ -31,10 +28,13 @@ class FakeControls final : public app::Controls {
     void SetEnabled(app::Control control, bool on) override { enabled[control] = on; }
     void SetFocus(app::Control control) override;
     int GetCheckValue(app::Control control) override { return checks[control]; }
-    void SetCheckValue(app::Control control, int value) override;
-    void SetForeColour(app::Control control, app::Colour colour) override {
-        colours[control] = colour;
+    void SetCheckValue(app::Control control, int value) override {
+        log_.push_back("SetCheckValue " + std::to_string(value));
+        checks[control] = value;
     }
+    void SetForeColour(app::Control control, app::Colour c) override { colours[control] = c; }
+    void SetBackColour(app::Control control, app::Colour c) override { backColours[control] = c; }
+    void SetFormBackColour(app::Form form, app::Colour c) override { formBackColours[form] = c; }
     void ShowMessage(const std::string& text) override;
 
   private:

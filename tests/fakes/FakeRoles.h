@@ -1,6 +1,6 @@
 // Every role in memory, for running the main window's real handlers in unit
 // tests: one log for all, and events raised by the fakes (a state change's
-// resize, a check value's click) go through the program's own router.
+// resize) go through the program's own router.
 #pragma once
 
 #include <memory>
@@ -36,7 +36,6 @@ class FakeRoles {
     void Connect(Handlers& form) {
         router_ = std::make_unique<app::EventRouter>(form, form);
         window.events = router_.get();
-        controls.events = router_.get();
     }
 
     int Count(const std::string& prefix) const { return fakes::Count(log, prefix); }

@@ -18,7 +18,7 @@ class HotkeyCaptureTest : public testing::Test {
     }
     void ReleaseKey(int code) {
         std::int16_t key = static_cast<std::int16_t>(code);
-        form.Text1_KeyUp(key, 0);
+        form.Text1_KeyUp(key);
     }
     bool Capturing() { return fake.controls.enabled[Control::Text1]; }
 

@@ -110,7 +110,7 @@ TEST(PinTick, EachPressFlipsOnce) {
             form.cmdSetKey_Click();
             SetKey(fake.desktop, trace.before);
             std::int16_t key = kF8;
-            form.Text1_KeyUp(key, 0);
+            form.Text1_KeyUp(key);
         }
         std::string flips;
         for (std::size_t tick = 0; trace.keys[tick] != '\0'; ++tick) {
@@ -270,7 +270,7 @@ TEST_F(PinToggleTest, OtherKeysDoNothing) {
 
 TEST_F(PinToggleTest, ANewHotkeyIsLiveAtTheNextTick) {
     std::int16_t shift = 16;
-    form.Text1_KeyUp(shift, 0);
+    form.Text1_KeyUp(shift);
     fake.desktop.keysDown = {16};
     form.Timer1_Timer();
     EXPECT_TRUE(EditorPinned());

@@ -51,12 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"Binary", std::string("\0\x01\xff\r\n\x80", 6), 0, 0}),
     [](const testing::TestParamInfo<ParseCase>& info) { return info.param.name; });
 
-TEST(FormatConfig, WritesTheTwelveBytesOfF8Checked) {
-    EXPECT_EQ(settings::FormatConfig(119, 1), " 119 \r\n 1 \r\n");
-    EXPECT_EQ(settings::FormatConfig(119, 1).size(), 12u);
-}
-
 TEST(FormatConfig, SignPositionAndSecondLine) {
+    EXPECT_EQ(settings::FormatConfig(119, 1), " 119 \r\n 1 \r\n");  // twelve bytes
     EXPECT_EQ(settings::FormatConfig(65, 0), " 65 \r\n 0 \r\n");
     EXPECT_EQ(settings::FormatConfig(-3, 0), "-3 \r\n 0 \r\n");
     EXPECT_EQ(settings::FormatConfig(0, 1), " 0 \r\n 1 \r\n");
@@ -75,6 +71,12 @@ TEST(FormatConfig, ReadsBackAsWritten) {
     }
 }
 
+// The file in a folder of the test's, through tests/fakes/Files_posix.cpp,
+// which writes beside the file and renames over it as Files_win.cpp does.
+// These prove what the settings code makes of a store that replaces whole or
+// fails half-way (the old settings stay; a lost change is told from none),
+// not that the shipped store does so on Windows: the settings_* end-to-end
+// scenarios do.
 class ConfigStoreTest : public testing::Test {
   protected:
     fakes::CallLog log;
@@ -102,10 +104,7 @@ TEST_F(ConfigStoreTest, AFolderAtThePathCountsAsMissing) {
 TEST_F(ConfigStoreTest, SaveThenLoadRoundTrips) {
     EXPECT_EQ(settings::SaveConfigFile(files, 65, 1), settings::SaveResult::Written);
     EXPECT_EQ(files.ReadConfig(), " 65 \r\n 1 \r\n");
-    const std::optional<LoadedConfig> back = settings::LoadConfig(files);
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(back->hotKey, 65);
-    EXPECT_EQ(back->autoTray, 1);
+    EXPECT_EQ(settings::LoadConfig(files), (settings::StartSettings{.hotKey = 65, .autoTray = 1}));
 }
 
 TEST_F(ConfigStoreTest, SaveReplacesTheWholeFile) {
@@ -202,7 +201,7 @@ class SaveFailureMessageTest : public testing::Test {
     void ChooseKey(int code) {
         form.cmdSetKey_Click();  // starts capturing: saves what the file gives already
         std::int16_t key = static_cast<std::int16_t>(code);
-        form.Text1_KeyUp(key, 0);
+        form.Text1_KeyUp(key);
         form.cmdSetKey_Click();
     }
 
@@ -227,7 +226,7 @@ TEST_F(SaveFailureMessageTest, OnceARunForAChangeThatIsLost) {
 
 TEST_F(SaveFailureMessageTest, NeverAtTheClose) {
     std::int16_t key = 65;
-    form.Text1_KeyUp(key, 0);
+    form.Text1_KeyUp(key);
     form.Form_Unload();
     EXPECT_TRUE(fake.controls.messageBoxes.empty());
 }
@@ -236,9 +235,7 @@ TEST_F(ConfigStoreTest, HugeFileIsReadOnlyAsFarAsNeeded) {
     std::string huge(20 * 1024 * 1024, '\x7f');
     huge.replace(0, 6, " 66 \r\n");
     files.WriteConfig(huge);
-    const std::optional<LoadedConfig> config = settings::LoadConfig(files);
-    ASSERT_TRUE(config.has_value());
-    EXPECT_EQ(config->hotKey, 66);
+    EXPECT_EQ(settings::LoadConfig(files), (settings::StartSettings{.hotKey = 66, .autoTray = 0}));
     // Only the head is read: far less than the file, and enough for two lines.
     const std::string& read = log.back();
     const std::size_t asked = std::stoul(read.substr(read.find(' ') + 1));

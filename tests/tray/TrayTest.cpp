@@ -29,7 +29,6 @@ MouseMove TrayNotification(std::uint32_t message) {
 // The pointer at pixel (x, 0) of the window at 96 dpi, with a button held.
 MouseMove PointerAt(int x, std::uintptr_t buttons) {
     MouseMove e;
-    e.x = static_cast<float>(x * 15);
     e.wParam = buttons;
     e.lParam = static_cast<std::uintptr_t>(x);
     return e;

@@ -1,3 +1,7 @@
+// The host's files for the unit tests, on POSIX: the same steps as
+// Files_win.cpp's (write beside, then rename over), so that the settings code
+// meets a store that replaces whole or fails half-way.  Not the shipped one:
+// Files_win.cpp runs only in the end-to-end scenarios.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
