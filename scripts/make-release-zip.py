@@ -56,6 +56,11 @@ def guide_text(markdown: str) -> str:
             continue
         lines.append(plain_line(line).rstrip())
     text = re.sub(r"\n{3,}", "\n\n", "\n".join(lines)).strip() + "\n"
+    # Markdown this conversion doesn't make plain would reach Notepad as is:
+    # tables, quotes, pictures inside a line, emphasis with one star.
+    for number, line in enumerate(text.splitlines(), 1):
+        if re.match(r"^\s*[|>]", line) or "![" in line or re.search(r"(^|[^*])\*[^*\s]", line):
+            sys.exit(f"make-release-zip: line {number} of the text guide is still Markdown: {line}")
     return "\ufeff" + text.replace("\n", "\r\n")
 
 
