@@ -139,26 +139,26 @@ m=12
 lx=$((CX - WX + m)); ly=$((CY - WY + m))   # the client area in main-window.png
 pad_top=64 pad_bottom=64
 font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
-# label: text, its anchor on the picture (x, y), the control's point (x, y)
-# in client pixels; top-row labels above the window, the others below.
+# Top-row labels above the window, the others below it.
 labelled=$work/labelled.png
 /usr/bin/convert "$docs/main-window.png" -background white -gravity north -splice 0x$pad_top \
   -gravity south -splice 0x$pad_bottom -gravity northwest -bordercolor white -border 40x0 "$labelled"
 draw_label() {  # text, label x, label y (on the canvas), control x, y (client pixels)
   local px=$((40 + lx + $4)) py=$((pad_top + ly + $5)) ty=$3
   /usr/bin/convert "$labelled" -stroke '#c0392b' -strokewidth 1.5 \
-    -draw "line $2,$((ty < py ? ty + 6 : ty - 16)) $px,$py" -fill '#c0392b' -draw "circle $px,$py $((px + 3)),$py" \
+    -draw "line $2,$((ty < py ? ty + 6 : ty - 16)) $px,$py" -fill '#c0392b' -draw "circle $px,$py $((px + 2)),$py" \
     -stroke none -fill '#1f1f1f' -font "$font" -pointsize 14 -gravity northwest \
     -annotate "+$(($2 - 30))+$((ty < py ? ty - 14 : ty - 14))" "$1" "$labelled"
 }
 canvas_w=$(/usr/bin/convert "$labelled" -format '%w' info:)
 canvas_h=$(/usr/bin/convert "$labelled" -format '%h' info:)
-draw_label "① 设置热键"  70                   22                 56  22
-draw_label "② 热键框"    170                  22                 131 22
-draw_label "③ 托盘"      $((canvas_w - 150)) 22                 209 22
-draw_label "④ 帮助"      $((canvas_w - 60))  22                 266 22
-draw_label "⑤ 联系方式链接" 110              $((canvas_h - 12)) 60  49
-draw_label "⑥ 下次自动托盘显示" $((canvas_w - 110)) $((canvas_h - 12)) 280 73
+# The lines end at the controls' edges, so that no caption is covered.
+draw_label "① 设置热键"  70                   22                 56  8
+draw_label "② 热键框"    170                  22                 131 8
+draw_label "③ 托盘"      $((canvas_w - 150)) 22                 209 8
+draw_label "④ 帮助"      $((canvas_w - 60))  22                 266 8
+draw_label "⑤ 联系方式链接" 110              $((canvas_h - 12)) 60  57
+draw_label "⑥ 下次自动托盘显示" $((canvas_w - 110)) $((canvas_h - 12)) 281 82
 cp "$labelled" "$docs/main-window-labelled.png"
 echo "saved $docs/main-window-labelled.png"
 
@@ -256,7 +256,7 @@ xwindow() {  # the X window of a caption, once it is mapped
 }
 orvane_wine notepad 'C:\users\Public\Documents\会议记录.txt' >/dev/null 2>&1 &
 pad=$(xwindow "会议记录.txt - 记事本")
-xdotool windowsize "$pad" 420 260 windowmove "$pad" 80 110
+xdotool windowsize "$pad" 420 260 windowmove "$pad" 420 110
 xdotool mousemove --window "$pad" 200 120 click 1
 sleep 0.5
 # Press F8 until the window manager says the window is above the others.
@@ -269,8 +269,8 @@ done
 [ "$pinned" = yes ] || { echo "screenshots: the notepad was not pinned" >&2; exit 1; }
 orvane_wine notepad 'C:\users\Public\Documents\草稿.txt' >/dev/null 2>&1 &
 other=$(xwindow "草稿.txt - 记事本")
-xdotool windowsize "$other" 520 320 windowmove "$other" 320 200
-xdotool mousemove --window "$other" 400 200 click 1
+xdotool windowsize "$other" 520 320 windowmove "$other" 80 200
+xdotool mousemove --window "$other" 200 260 click 1
 xdotool mousemove $((screen_w - 10)) $((screen_h - 10))
 sleep 1
 shoot "$work/screen.png"
