@@ -12,6 +12,7 @@ import os
 import re
 import sys
 import time
+import unicodedata
 import zipfile
 
 
@@ -20,14 +21,46 @@ class GbkName(zipfile.ZipInfo):
         return self.filename.encode("gbk"), self.flag_bits
 
 
+def display_width(text: str) -> int:
+    """Columns in a fixed-width font: East Asian wide characters take two."""
+    return sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in text)
+
+
+def plain_line(line: str) -> str:
+    """Markdown's marks taken off one line: bold, code, links (text and address)."""
+    line = line.replace("**", "").replace("`", "")
+    return re.sub(r"\[([^\]]+)\]\(([^)]+)\)", r"\1（\2）", line)
+
+
 def guide_text(markdown: str) -> str:
+    """The guide as plain text for Notepad, made from the same Markdown.
+
+    Pictures and their captions (an italic line starting "图：") are left
+    out: the online guide has them, and the text says nothing that needs
+    them.  The title is framed with "=" and each heading underlined with
+    "-" as wide as it shows; everything else is the Markdown's own text with
+    the marks taken off.
+    """
     lines = []
     for line in markdown.splitlines():
-        if line.startswith("!["):
-            continue  # the pictures are in the online guide
-        line = line.replace("**", "").replace("`", "")
-        lines.append(line.rstrip())
+        if line.startswith("![") or line.startswith("*图："):
+            continue
+        heading = re.match(r"^(#+)\s+(.*)$", line)
+        if heading:
+            title = plain_line(heading.group(2))
+            rule = ("=" if len(heading.group(1)) == 1 else "-") * display_width(title)
+            if len(heading.group(1)) == 1:
+                lines += [rule, title, rule]
+            else:
+                lines += ["", title, rule]
+            continue
+        lines.append(plain_line(line).rstrip())
     text = re.sub(r"\n{3,}", "\n\n", "\n".join(lines)).strip() + "\n"
+    # Markdown this conversion doesn't make plain would reach Notepad as is:
+    # tables, quotes, pictures inside a line, emphasis with one star.
+    for number, line in enumerate(text.splitlines(), 1):
+        if re.match(r"^\s*[|>]", line) or "![" in line or re.search(r"(^|[^*])\*[^*\s]", line):
+            sys.exit(f"make-release-zip: line {number} of the text guide is still Markdown: {line}")
     return "\ufeff" + text.replace("\n", "\r\n")
 
 

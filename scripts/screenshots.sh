@@ -1,111 +1,280 @@
 #!/usr/bin/env bash
-# Re-makes the pictures in docs/ (the README's and the user guide's): the main
-# window, the contact line under the pointer, the About window, the tray, and
-# a pinned window in front of the active one, under Wine on a virtual display.  A stand-in browser keeps the help button from starting a real one.
+# Re-makes the pictures in docs/ (the README's and the user guide's) under
+# Wine, as close to what a Windows user sees as Wine gets: the windows in a
+# Wine virtual desktop, so that Wine draws their frames itself (caption,
+# minimise and close boxes, borders) as Windows does, rather than the X
+# window manager; a light desktop; and the tray icon in the virtual
+# desktop's own taskbar.  What still differs from Windows (the frame's
+# classic look, the taskbar, Wine's notepad, the fonts) the captions say.
+#
+# It makes: the main window, the same with its controls labelled, the
+# contact line under the pointer, the About window, the tray icon (enlarged),
+# a pinned window in front of the active one, and the main window, the About
+# window and the title bar with the tray icon at 144 dpi.  A stand-in
+# browser keeps the help button from starting a real one.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 
+# One Wine display run at a time on this machine: two would press each
+# other's keys.  The same lock as the end-to-end scenarios.
+exec 9>"${TMPDIR:-/tmp}/orvane-e2e.lock"
+flock 9
+
 orvane_build_for_wine
 exe=$ORVANE_PROGRAM
+docs="$ORVANE_ROOT/docs"
+work="$ORVANE_OUT/shots"
+rm -rf "$work"
+mkdir -p "$work"
+
+# Wine draws the caption buttons with the Marlett font, which Debian ships in
+# fonts-wine, a package the run and test commands leave out (its fonts would
+# change every other window's fallback).  The screenshots' prefix alone gets
+# Marlett, from the package file, fetched once.
+marlett="$ORVANE_OUT/fonts-wine/marlett.ttf"
+if [ ! -f "$marlett" ]; then
+  deb_dir=$(mktemp -d)
+  (cd "$deb_dir" && apt-get download fonts-wine >/dev/null 2>&1) ||
+    { echo "screenshots: apt-get download fonts-wine failed (Marlett draws the caption buttons)" >&2; exit 1; }
+  dpkg-deb -x "$deb_dir"/fonts-wine_*.deb "$deb_dir/x"
+  mkdir -p "$(dirname "$marlett")"
+  cp "$deb_dir/x/usr/share/wine/fonts/marlett.ttf" "$marlett"
+  rm -rf "$deb_dir"
+fi
+
+export ORVANE_SCREEN=1280x1024
 trap orvane_stop_display EXIT  # set first: a display that fails half-way is ended too
 orvane_display virtual
 orvane_locale
-prefix="$ORVANE_OUT/shots-prefix-$ORVANE_ARCH"
-rm -rf "$prefix"
-orvane_prefix "$prefix"
-mkdir -p "$WINEPREFIX/drive_c/Program Files/Internet Explorer"
-cp "$ORVANE_OUT/$ORVANE_ARCH/tests/e2e/browser_stub.exe" "$WINEPREFIX/drive_c/Program Files/Internet Explorer/iexplore.exe"
-docs="$ORVANE_ROOT/docs"
 
-window() {  # the X window of a caption, once it is mapped
+# The desktop's colour: a light one, as most Windows desktops are.
+desktop_rgb="219 229 241"
+desktop_rgb_commas=${desktop_rgb// /,}
+desktop_colour="rgb($desktop_rgb_commas)"
+
+# A prefix whose programs all open in one virtual desktop named "shell" (the
+# name that gives it a taskbar with a notification area) filling the screen.
+make_prefix() {  # path, dpi
+  rm -rf "$1"
+  orvane_prefix "$1"
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+  mkdir -p "$WINEPREFIX/drive_c/Program Files/Internet Explorer"
+  cp "$ORVANE_OUT/$ORVANE_ARCH/tests/e2e/browser_stub.exe" \
+    "$WINEPREFIX/drive_c/Program Files/Internet Explorer/iexplore.exe"
+  orvane_wine reg add 'HKCU\Control Panel\Colors' /v Background /d "$desktop_rgb" /f >/dev/null 2>&1
+  orvane_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
+  orvane_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d "$ORVANE_SCREEN" /f >/dev/null 2>&1
+  orvane_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+  "$WINESERVER" -w
+}
+
+screen_w=${ORVANE_SCREEN%x*}
+screen_h=${ORVANE_SCREEN#*x}
+# The taskbar's top row: below the lowest row, in the middle of the screen,
+# that is desktop colour.
+taskbar_top() {  # screenshot
+  /usr/bin/convert "$1" -crop "1x120+$((screen_w / 2))+$((screen_h - 120))" +repage -depth 8 txt:- |
+    awk -v base=$((screen_h - 120)) -v h="$screen_h" -v want="($desktop_rgb_commas)" '
+      /^[0-9]/ { split($1, at, "[,:]"); if (index($2, want) == 1) top = base + at[2] + 1 }
+      END { print (top ? top : h) }'
+}
+
+shoot() {  # file: the whole screen
+  /usr/bin/import -window root "$1"
+}
+
+# Sets WX WY WW WH to the box of everything on the desktop above the taskbar
+# that is not desktop colour: with one window shown, that window with its
+# frame.  Waits for it to be at least $1 pixels wide.
+window_box() {
+  local box="" shot=$work/screen.png top
+  for _ in $(seq 100); do
+    sleep 0.3
+    shoot "$shot"
+    top=$(taskbar_top "$shot")
+    box=$(/usr/bin/convert "$shot" -crop "${screen_w}x${top}+0+0" +repage \
+            -bordercolor "$desktop_colour" -border 1 -format '%@' info: 2>/dev/null || true)
+    WW=${box%%x*}
+    [ -n "$WW" ] && [ "$WW" -ge "$1" ] && [ "$WW" -lt "$screen_w" ] && break
+  done
+  [ -n "$box" ] || { echo "screenshots: no window on the desktop" >&2; exit 1; }
+  WW=${box%%x*}; box=${box#*x}
+  WH=${box%%+*}; box=${box#*+}
+  WX=$((${box%%+*} - 1)); WY=$((${box#*+} - 1))  # the border added one
+}
+
+# Saves the window box with a margin of desktop around it.
+save_window() {  # file
+  local m=12
+  sleep 0.5
+  shoot "$work/screen.png"
+  /usr/bin/convert "$work/screen.png" -crop "$((WW + 2 * m))x$((WH + 2 * m))+$((WX - m))+$((WY - m))" +repage "$1"
+  echo "saved $1"
+}
+
+# The client area's top left (CX, CY) of the window in the box, from its
+# client size in pixels at this DPI: the frame is as wide at the bottom and
+# the sides.
+client_origin() {  # client width, client height
+  local border=$(((WW - $1) / 2))
+  CX=$((WX + border))
+  CY=$((WY + WH - border - $2))
+}
+
+click() {  # x, y on the screen
+  xdotool mousemove "$1" "$2" click 1
+}
+
+# -------- 96 dpi: the main window, its controls, the link, About, the tray
+make_prefix "$work/prefix" 96
+xdotool mousemove $((screen_w - 10)) 10
+orvane_wine "$exe" >/dev/null 2>&1 &
+window_box 300
+save_window "$docs/main-window.png"
+
+# The same picture with each control named: the guide's first picture.
+client_origin 306 89
+m=12
+lx=$((CX - WX + m)); ly=$((CY - WY + m))   # the client area in main-window.png
+pad_top=64 pad_bottom=64
+font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+# Top-row labels above the window, the others below it.
+labelled=$work/labelled.png
+/usr/bin/convert "$docs/main-window.png" -background white -gravity north -splice 0x$pad_top \
+  -gravity south -splice 0x$pad_bottom -gravity northwest -bordercolor white -border 40x0 "$labelled"
+draw_label() {  # text, label x, label y (on the canvas), control x, y (client pixels)
+  local px=$((40 + lx + $4)) py=$((pad_top + ly + $5)) ty=$3
+  /usr/bin/convert "$labelled" -stroke '#c0392b' -strokewidth 1.5 \
+    -draw "line $2,$((ty < py ? ty + 6 : ty - 16)) $px,$py" -fill '#c0392b' -draw "circle $px,$py $((px + 2)),$py" \
+    -stroke none -fill '#1f1f1f' -font "$font" -pointsize 14 -gravity northwest \
+    -annotate "+$(($2 - 30))+$((ty < py ? ty - 14 : ty - 14))" "$1" "$labelled"
+}
+canvas_w=$(/usr/bin/convert "$labelled" -format '%w' info:)
+canvas_h=$(/usr/bin/convert "$labelled" -format '%h' info:)
+# The lines end at the controls' edges, so that no caption is covered.
+draw_label "① 设置热键"  70                   22                 56  8
+draw_label "② 热键框"    170                  22                 131 8
+draw_label "③ 托盘"      $((canvas_w - 150)) 22                 209 8
+draw_label "④ 帮助"      $((canvas_w - 60))  22                 266 8
+draw_label "⑤ 联系方式链接" 110              $((canvas_h - 12)) 60  57
+draw_label "⑥ 下次自动托盘显示" $((canvas_w - 110)) $((canvas_h - 12)) 281 82
+cp "$labelled" "$docs/main-window-labelled.png"
+echo "saved $docs/main-window-labelled.png"
+
+# The contact line under the pointer turns red.
+xdotool mousemove $((CX + 40)) $((CY + 48))
+save_window "$docs/main-window-link.png"
+mx=$CX my=$CY
+
+# 帮助: the About window (and the stand-in browser).  The main window then
+# goes to the tray (托盘), leaving About alone on the desktop.
+click $((mx + 266)) $((my + 22))
+sleep 2
+click $((mx + 301)) $((my + 47))   # the main window's right margin, in front again
+sleep 0.5
+click $((mx + 209)) $((my + 22))
+xdotool mousemove $((screen_w - 10)) 10
+window_box 500
+save_window "$docs/about.png"
+ax=$WX ay=$WY aw=$WW
+
+# The tray: the right end of the virtual desktop's taskbar, enlarged three
+# times, as the icon is small.
+shoot "$work/screen.png"
+top=$(taskbar_top "$work/screen.png")
+/usr/bin/convert "$work/screen.png" -crop "120x$((screen_h - top))+$((screen_w - 120))+$top" +repage \
+  -filter point -resize 300% "$docs/tray.png"
+echo "saved $docs/tray.png"
+
+# Back from the tray (a left-button press on the icon), About closed.
+click $((screen_w - 10)) $(((top + screen_h) / 2))
+sleep 1
+click $((ax + aw - 12)) $((ay + 12))   # About's close box
+sleep 1
+
+# -------- 144 dpi (150 %), in a prefix of its own: Wine reads the DPI once
+# per session.
+"$WINESERVER" -k >/dev/null 2>&1 || true
+sleep 1
+make_prefix "$work/prefix-144dpi" 144
+xdotool mousemove $((screen_w - 10)) 10
+orvane_wine "$exe" >/dev/null 2>&1 &
+window_box 450
+save_window "$docs/main-window-144dpi.png"
+client_origin 459 134
+mx=$CX my=$CY mw=$WW mtop=$WY mleft=$WX
+click $((mx + 399)) $((my + 33))      # 帮助
+sleep 2
+click $((mx + 452)) $((my + 70))      # the main window's right margin, beside About
+sleep 0.5
+click $((mx + 313)) $((my + 33))      # 托盘
+xdotool mousemove $((screen_w - 10)) 10
+window_box 700
+save_window "$docs/about-144dpi.png"
+
+# The title bar (from the main window's picture) above the taskbar's right
+# end with the tray icon, both at 144 dpi and at their own size.
+shoot "$work/screen.png"
+top=$(taskbar_top "$work/screen.png")
+/usr/bin/convert "$docs/main-window-144dpi.png" -crop "$((mw + 24))x$((my - mtop + 12))+0+0" +repage "$work/title.png"
+/usr/bin/convert "$work/screen.png" -crop "200x$((screen_h - top))+$((screen_w - 200))+$top" +repage "$work/tray.png"
+/usr/bin/convert "$work/title.png" "$work/tray.png" -background "$desktop_colour" -gravity east \
+  -splice 0x0 -append "$docs/tray-144dpi.png"
+echo "saved $docs/tray-144dpi.png"
+
+# -------- A pinned window stays in front of the active one: two of Wine's
+# notepads with files of their own, the first pinned with the hotkey, the
+# second clicked into over it.  Inside a Wine virtual desktop no window
+# becomes the active one here (Wine 8, Xvfb), so the hotkey has nothing to
+# act on; this scene runs with a window of the X side for each window, as
+# the end-to-end scenarios do, and the X11 driver's "Decorated" set to N, so
+# that Wine still draws the frames.  The root window's black is painted over
+# in the desktop's colour afterwards.
+"$WINESERVER" -k >/dev/null 2>&1 || true
+sleep 1
+make_prefix "$work/prefix-pinned" 96
+orvane_wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1
+orvane_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+"$WINESERVER" -w
+# The program starts in the tray.
+printf ' 119 \r\n 1 \r\n' >"$WINEPREFIX/drive_c/TopConfig.ini"
+orvane_wine "$exe" >/dev/null 2>&1 &
+sleep 2
+notes="$WINEPREFIX/drive_c/users/Public/Documents"
+mkdir -p "$notes"
+printf '\xef\xbb\xbf会议记录\r\n\r\n1. 本周计划\r\n2. 下周安排\r\n' >"$notes/会议记录.txt"
+printf '\xef\xbb\xbf草稿\r\n\r\n这是正在编辑的窗口。\r\n' >"$notes/草稿.txt"
+xwindow() {  # the X window of a caption, once it is mapped
   local id=""
   for _ in $(seq 100); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
     sleep 0.1
   done
+  [ -n "$id" ] || { echo "screenshots: no window $1" >&2; exit 1; }
   echo "$id"
 }
-origin() {  # window id: sets X and Y, its client area's top left on the screen
-  X=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print $4}')
-  Y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ {print $4}')
-}
-shot() {  # window id, file: the window with its frame
-  [ -n "$1" ] || { echo "screenshots: window not found for $2" >&2; exit 1; }
-  sleep 0.6
-  /usr/bin/import -window "$1" -frame "$2"
-  echo "saved $2"
-}
-
-xdotool mousemove 1010 10
-orvane_wine "$exe" >/dev/null 2>&1 &
-main=$(window "Orvane窗口置顶工具 V2.0")
-shot "$main" "$docs/main-window.png"
-
-origin "$main"
-xdotool mousemove $((X + 40)) $((Y + 48))
-shot "$main" "$docs/main-window-link.png"
-xdotool mousemove $((X + 280)) $((Y + 20)) click 1   # 帮助
-about=$(window "关于Orvane窗口置顶工具")
-shot "$about" "$docs/about.png"
-
-xdotool windowactivate --sync "$about" key alt+F4
-sleep 0.5
-xdotool mousemove $((X + 210)) $((Y + 20)) click 1   # 托盘
-xdotool mousemove 1010 10
-tray=$(window "Wine System Tray")
-sleep 0.5
-/usr/bin/import -window root -crop 200x60+0+0 +repage "$docs/tray.png"
-echo "saved $docs/tray.png"
-
-# A pinned window stays in front of the active one: one of Wine's notepads
-# pinned with the hotkey (the program is in the tray now), then a second one
-# clicked into over it.
-notepad="\\(未命名\\) - 记事本"  # a pattern: the parentheses are literal
-orvane_wine notepad >/dev/null 2>&1 &
-pad=$(window "$notepad")
-xdotool windowsize "$pad" 420 260 windowmove "$pad" 60 60
+orvane_wine notepad 'C:\users\Public\Documents\会议记录.txt' >/dev/null 2>&1 &
+pad=$(xwindow "会议记录.txt - 记事本")
+xdotool windowsize "$pad" 420 260 windowmove "$pad" 420 110
 xdotool mousemove --window "$pad" 200 120 click 1
 sleep 0.5
-# Hold F8 until the window manager says the window is above the others.
-xdotool keydown F8
-for _ in $(seq 40); do
-  xprop -id "$pad" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && break
-  sleep 0.05
+# Press F8 until the window manager says the window is above the others.
+pinned=no
+for _ in 1 2 3 4 5 6; do
+  xdotool keydown F8; sleep 0.12; xdotool keyup F8
+  sleep 0.4
+  if xprop -id "$pad" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; then pinned=yes; break; fi
 done
-xdotool keyup F8
-xprop -id "$pad" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
-  { echo "screenshots: the notepad was not pinned" >&2; exit 1; }
-orvane_wine notepad >/dev/null 2>&1 &
-other=""
-for _ in $(seq 100); do
-  other=$(xdotool search --onlyvisible --name "^$notepad\$" 2>/dev/null | grep -vx "$pad" | head -1) &&
-    [ -n "$other" ] && break
-  sleep 0.1
-done
-xdotool windowsize "$other" 520 320 windowmove "$other" 300 150
-xdotool mousemove --window "$other" 400 200 click 1
-xdotool type --window "$other" "the active window"
-xdotool mousemove 1010 750
+[ "$pinned" = yes ] || { echo "screenshots: the notepad was not pinned" >&2; exit 1; }
+orvane_wine notepad 'C:\users\Public\Documents\草稿.txt' >/dev/null 2>&1 &
+other=$(xwindow "草稿.txt - 记事本")
+xdotool windowsize "$other" 520 320 windowmove "$other" 80 200
+xdotool mousemove --window "$other" 200 260 click 1
+xdotool mousemove $((screen_w - 10)) $((screen_h - 10))
 sleep 1
-/usr/bin/import -window root -crop 780x500+40+40 +repage "$docs/pinned.png"
+shoot "$work/screen.png"
+/usr/bin/convert "$work/screen.png" -crop 820x460+50+90 +repage \
+  -fill "$desktop_colour" -draw 'color 0,0 floodfill' -draw 'color 819,0 floodfill' \
+  -draw 'color 0,459 floodfill' -draw 'color 819,459 floodfill' "$docs/pinned.png"
 echo "saved $docs/pinned.png"
-
-# The main window and the About window at 144 dpi (150 %), in a prefix of
-# their own: Wine reads the DPI once per session.
-"$WINESERVER" -k >/dev/null 2>&1 || true
-hidpi="$ORVANE_OUT/shots-prefix-144dpi-$ORVANE_ARCH"
-rm -rf "$hidpi"
-cp -a "$WINEPREFIX" "$hidpi"
-export WINEPREFIX=$hidpi
-rm -f "$WINEPREFIX/drive_c/TopConfig.ini"
-orvane_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-"$WINESERVER" -w
-xdotool mousemove 1010 750
-orvane_wine "$exe" >/dev/null 2>&1 &
-main=$(window "Orvane窗口置顶工具 V2.0")
-shot "$main" "$docs/main-window-144dpi.png"
-origin "$main"
-xdotool mousemove $((X + 400)) $((Y + 30)) click 1   # 帮助
-about=$(window "关于Orvane窗口置顶工具")
-xdotool mousemove 1010 750
-shot "$about" "$docs/about-144dpi.png"

@@ -82,14 +82,15 @@ orvane_prefix() {
 }
 
 # Starts Xvfb and a window manager on a free display when $DISPLAY is unset
-# (or when $1 is "virtual"); sets ORVANE_XVFB_PID for orvane_stop_display.
+# (or when $1 is "virtual"), of the size ORVANE_SCREEN gives (1024x768 if
+# unset); sets ORVANE_XVFB_PID for orvane_stop_display.
 orvane_display() {
   if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != virtual ]; then
     return 0
   fi
   local n=90 i try
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${ORVANE_SCREEN:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
   ORVANE_XVFB_PID=$!
   export DISPLAY=":$n"
   # Up when it answers; a server that never does is an error, not a slow test.
