@@ -27,7 +27,9 @@ class Window {
     virtual void EndInstance() = 0;
 
     virtual Handle MainWindow() = 0;
-    virtual Handle MainIcon() = 0;
+    // The program's icon at the size the notification area shows now, made
+    // afresh; the icon made before it stays valid until the next is made.
+    virtual Handle MakeTrayIcon() = 0;
     virtual WindowState GetWindowState() = 0;
     // Raises the main window's resize event, as a real state change does.
     virtual void SetWindowState(WindowState state) = 0;

@@ -63,6 +63,7 @@ class frmPos final : public FormEvents, public ControlEvents {
     void AddTrayIcon();
     void RetryTrayIcon();
     void DeleteTrayIcon();
+    void RestoreFromTray();
     void ShowHotKeyName(std::int16_t key);
 
     Roles roles_;

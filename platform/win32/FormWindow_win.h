@@ -71,8 +71,6 @@ class FormWindow {
     void FocusFirstControl();
     // Gives back the keyboard focus that the window had when it was left.
     void RestoreFocus();
-    // The icon for the notification area: the small size at the window's DPI.
-    HICON TrayIcon();
 
     // Dialog-style keyboard navigation (Tab, arrows) for messages of this window.
     bool PreTranslate(MSG& msg);
@@ -130,8 +128,6 @@ class FormWindow {
     int iconResource_;
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
-    UniqueIcon trayIcon_;
-    int trayIconDpi_ = 0;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
     std::vector<Item> items_;

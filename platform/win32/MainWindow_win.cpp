@@ -2,10 +2,14 @@
 
 #include <windows.h>
 
+#include <utility>
+
+#include "platform/win32/Dpi_win.h"
+
 namespace platform::win {
 
 Win32MainWindow::Win32MainWindow(ProgramWindows& windows, const ProgramDefinition& program)
-    : windows_(windows), mutexName_(program.mutexName) {}
+    : windows_(windows), mutexName_(program.mutexName), iconResource_(program.iconResource) {}
 
 // A mutex that exists already answers with a handle to it and
 // ERROR_ALREADY_EXISTS; one that an elevated instance made answers a standard
@@ -26,9 +30,12 @@ Handle Win32MainWindow::MainWindow() {
     return AsHandle(windows_.MainHwnd());
 }
 
-Handle Win32MainWindow::MainIcon() {
-    FormWindow* main = windows_.Main();
-    return AsHandle(main ? main->TrayIcon() : nullptr);
+Handle Win32MainWindow::MakeTrayIcon() {
+    const FormWindow* main = windows_.Main();
+    UniqueIcon icon = LoadNotificationIcon(iconResource_, main ? main->dpi() : SystemDpi());
+    previousTrayIcon_ = std::move(trayIcon_);
+    trayIcon_ = std::move(icon);
+    return AsHandle(trayIcon_.get());
 }
 
 WindowState Win32MainWindow::GetWindowState() {

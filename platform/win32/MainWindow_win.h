@@ -15,7 +15,7 @@ class Win32MainWindow final : public app::Window {
     void ReleaseInstanceLock() override { instanceMutex_.reset(); }
     void EndInstance() override { windows_.EndWithoutUnload(); }
     Handle MainWindow() override;
-    Handle MainIcon() override;
+    Handle MakeTrayIcon() override;
     WindowState GetWindowState() override;
     void SetWindowState(WindowState state) override;
     bool IsVisible() override;
@@ -27,6 +27,11 @@ class Win32MainWindow final : public app::Window {
     // Held from the load to the unload: a second start finds it there.
     const wchar_t* mutexName_;
     UniqueHandle instanceMutex_;
+    int iconResource_;
+    // The tray's icon, and the one before it, which the shell may show until
+    // it has taken the new one.
+    UniqueIcon trayIcon_;
+    UniqueIcon previousTrayIcon_;
 };
 
 }  // namespace platform::win

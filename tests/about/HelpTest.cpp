@@ -5,6 +5,7 @@
 #include "app/Colours.h"
 #include "app/frmPos.h"
 #include "tests/fakes/FakeRoles.h"
+#include "tray/TrayIcon.h"
 
 namespace {
 
@@ -80,10 +81,10 @@ TEST_F(HelpTest, LinkColours) {
     EXPECT_EQ(fake.controls.colours[Control::LbQQ], 0x00FF0000u)
         << "blue over the rest of the window";
     form.LbQQ_MouseMove({});
-    platform::MouseMove tray;
-    tray.wParam = fakes::FakeWindow::kMainIcon;
-    tray.lParam = platform::wm::kMouseMove;
-    form.Form_MouseMove(tray);
+    platform::MouseMove notification;
+    notification.wParam = tray::kIconId;
+    notification.lParam = platform::wm::kMouseMove;
+    form.Form_MouseMove(notification);
     EXPECT_EQ(fake.controls.colours[Control::LbQQ], app::kLinkBlue) << "a tray notification too";
 }
 
