@@ -25,6 +25,9 @@ class Window {
     // Ends a start that must not go on: the main window goes away without its
     // unload event, so nothing is saved.
     virtual void EndInstance() = 0;
+    // Asks the instance that runs already to show its main window, and lets
+    // it take the foreground to do so.
+    virtual void AskRunningInstanceToShow() = 0;
 
     virtual Handle MainWindow() = 0;
     // The program's icon at the size the notification area shows now, made

@@ -39,6 +39,7 @@ class frmPos final : public FormEvents, public ControlEvents {
     void Form_Resize() override;
     void Form_MouseMove(const platform::MouseMove& event) override;
     void TaskbarCreated() override;
+    void ShowRequested() override;
 
     // Help and the web links.
     void Command1_Click() override;

@@ -80,4 +80,14 @@ void frmPos::TaskbarCreated() {
     }
 }
 
+// Another start: the window comes back as from its tray icon, or, shown
+// already, to the front.
+void frmPos::ShowRequested() {
+    if (roles_.window.GetWindowState() != WindowState::Normal) {
+        RestoreFromTray();
+    } else {
+        roles_.window.FocusMainWindow();
+    }
+}
+
 }  // namespace app

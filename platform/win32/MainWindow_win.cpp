@@ -9,7 +9,10 @@
 namespace platform::win {
 
 Win32MainWindow::Win32MainWindow(ProgramWindows& windows, const ProgramDefinition& program)
-    : windows_(windows), mutexName_(program.mutexName), iconResource_(program.iconResource) {}
+    : windows_(windows),
+      mutexName_(program.mutexName),
+      mainClass_(program.mainForm.className),
+      iconResource_(program.iconResource) {}
 
 // A mutex that exists already answers with a handle to it and
 // ERROR_ALREADY_EXISTS; one that an elevated instance made answers a standard
@@ -24,6 +27,25 @@ app::InstanceLock Win32MainWindow::TakeInstanceLock() {
     }
     return error == ERROR_ALREADY_EXISTS ? app::InstanceLock::AlreadyTaken
                                          : app::InstanceLock::Taken;
+}
+
+// The running instance's main window is the one of the class that isn't
+// this start's own.  Only a process that may take the foreground (this one,
+// just started by the user) can pass that right on; the running one needs
+// it to come to the front.  The message is posted: this start never waits.
+void Win32MainWindow::AskRunningInstanceToShow() {
+    const HWND own = windows_.MainHwnd();
+    HWND running = nullptr;
+    do {
+        running = ::FindWindowExW(nullptr, running, mainClass_, nullptr);
+    } while (running && running == own);
+    if (!running) {
+        return;
+    }
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(running, &processId);
+    ::AllowSetForegroundWindow(processId);
+    ::PostMessageW(running, windows_.ShowMessage(), 0, 0);
 }
 
 Handle Win32MainWindow::MainWindow() {
@@ -72,7 +94,11 @@ void Win32MainWindow::SetVisible(bool visible) {
     ::ShowWindow(windows_.MainHwnd(), visible ? SW_SHOW : SW_HIDE);
 }
 
+// In front of the other windows, not only the foreground one: Windows
+// raises the window it activates, Wine leaves the order to the window
+// manager.
 void Win32MainWindow::FocusMainWindow() {
+    ::BringWindowToTop(windows_.MainHwnd());
     ::SetForegroundWindow(windows_.MainHwnd());
     if (FormWindow* main = windows_.Main()) {
         main->RestoreFocus();

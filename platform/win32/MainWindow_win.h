@@ -14,6 +14,7 @@ class Win32MainWindow final : public app::Window {
     app::InstanceLock TakeInstanceLock() override;
     void ReleaseInstanceLock() override { instanceMutex_.reset(); }
     void EndInstance() override { windows_.EndWithoutUnload(); }
+    void AskRunningInstanceToShow() override;
     Handle MainWindow() override;
     Handle MakeTrayIcon() override;
     WindowState GetWindowState() override;
@@ -27,6 +28,7 @@ class Win32MainWindow final : public app::Window {
     // Held from the load to the unload: a second start finds it there.
     const wchar_t* mutexName_;
     UniqueHandle instanceMutex_;
+    const wchar_t* mainClass_;
     int iconResource_;
     // The tray's icon, and the one before it, which the shell may show until
     // it has taken the new one.

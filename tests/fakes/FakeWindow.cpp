@@ -18,6 +18,11 @@ void FakeWindow::EndInstance() {
     ended = true;
 }
 
+void FakeWindow::AskRunningInstanceToShow() {
+    log_.push_back("AskRunningInstanceToShow");
+    askedRunningToShow = true;
+}
+
 platform::Handle FakeWindow::MakeTrayIcon() {
     log_.push_back("MakeTrayIcon");
     return kFirstTrayIcon + static_cast<platform::Handle>(trayIconsMade++);

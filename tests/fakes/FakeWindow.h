@@ -20,11 +20,13 @@ class FakeWindow final : public app::Window {
     bool lockHeld = false;
     bool ended = false;
     bool mainFocused = false;
+    bool askedRunningToShow = false;
     int trayIconsMade = 0;
 
     app::InstanceLock TakeInstanceLock() override;
     void ReleaseInstanceLock() override;
     void EndInstance() override;
+    void AskRunningInstanceToShow() override;
     platform::Handle MainWindow() override { return kMainWindow; }
     platform::Handle MakeTrayIcon() override;
     platform::WindowState GetWindowState() override { return state_; }

@@ -213,6 +213,23 @@ TEST_F(TrayTest, ANewTaskbarGetsAnIconMadeForItWhileHidden) {
     EXPECT_EQ(fake.tray.trayAdds.size(), 4u) << "the announcement's add and one more try";
 }
 
+// Another start of the program: a window in the tray comes back as from its
+// icon; a shown one comes to the front, and nothing else changes.
+TEST_F(TrayTest, AnotherStartBringsTheWindowBack) {
+    form.cmdMini_Click();
+    form.ShowRequested();
+    EXPECT_EQ(fake.window.GetWindowState(), WindowState::Normal);
+    EXPECT_TRUE(fake.window.IsVisible());
+    EXPECT_TRUE(fake.window.mainFocused);
+    EXPECT_TRUE(fake.tray.trayIcons.empty());
+
+    fake.window.mainFocused = false;
+    fake.log.clear();
+    form.ShowRequested();
+    EXPECT_TRUE(fake.window.mainFocused);
+    EXPECT_EQ(fake.log, (fakes::CallLog{"FocusMainWindow"}));
+}
+
 TEST_F(TrayTest, HotkeyWorksWhileHidden) {
     form.cmdMini_Click();
     fake.desktop.keysDown = {119};
