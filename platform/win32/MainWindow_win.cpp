@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <utility>
-
 #include "platform/win32/Dpi_win.h"
 
 namespace platform::win {
@@ -52,11 +50,11 @@ Handle Win32MainWindow::MainWindow() {
     return AsHandle(windows_.MainHwnd());
 }
 
+// The shell draws a copy of the image it gets at each add or change (Wine's
+// tray and ReactOS's copy it on arrival), so the icon before goes at once.
 Handle Win32MainWindow::MakeTrayIcon() {
     const FormWindow* main = windows_.Main();
-    UniqueIcon icon = LoadNotificationIcon(iconResource_, main ? main->dpi() : SystemDpi());
-    previousTrayIcon_ = std::move(trayIcon_);
-    trayIcon_ = std::move(icon);
+    trayIcon_ = LoadNotificationIcon(iconResource_, main ? main->dpi() : SystemDpi());
     return AsHandle(trayIcon_.get());
 }
 

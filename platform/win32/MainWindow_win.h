@@ -30,10 +30,8 @@ class Win32MainWindow final : public app::Window {
     UniqueHandle instanceMutex_;
     const wchar_t* mainClass_;
     int iconResource_;
-    // The tray's icon, and the one before it, which the shell may show until
-    // it has taken the new one.
+    // The tray's icon, the newest made.
     UniqueIcon trayIcon_;
-    UniqueIcon previousTrayIcon_;
 };
 
 }  // namespace platform::win
