@@ -19,6 +19,7 @@ class EventRouter final : public platform::WindowEvents {
     void Resize() override { form_.Form_Resize(); }
     void Timer() override { form_.Timer1_Timer(); }
     void TaskbarCreated() override { form_.TaskbarCreated(); }
+    void ShowRequested() override { form_.ShowRequested(); }
     void ColoursChanged(bool highContrast, const platform::SystemColours& system) override;
     void MouseMoved(const platform::MouseMove& event) override;
     void Clicked(int control) override;

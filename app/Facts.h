@@ -9,6 +9,11 @@ namespace app::facts {
 inline constexpr wchar_t kMainWindowClass[] = L"Orvane.frmPos";
 inline constexpr wchar_t kAboutWindowClass[] = L"Orvane.frmAbout";
 
+// The message a second start sends the running instance's main window,
+// registered by this name, asking it to show itself.
+inline constexpr wchar_t kShowMessageName[] =
+    L"Orvane.TopmostTool.ShowYourself.8F2C6A4E-2D1B-4C39-9E57-3A0B6D4F1C82";
+
 // The settings file, always at this path.
 inline constexpr char kSettingsPath[] = "C:\\TopConfig.ini";
 inline constexpr wchar_t kSettingsPathWide[] = L"C:\\TopConfig.ini";

@@ -21,6 +21,8 @@ class FormEvents {
     virtual void Timer1_Timer() = 0;
     // The shell (Explorer) has started again and lost every tray icon.
     virtual void TaskbarCreated() = 0;
+    // Another start of the program asks this one to show itself.
+    virtual void ShowRequested() = 0;
     // The colours of the window's parts: as designed, or the system's under
     // high contrast.
     virtual void ColoursChanged(const FormColours& colours) = 0;

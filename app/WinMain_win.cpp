@@ -4,6 +4,7 @@
 
 #include "about/AboutForm.h"
 #include "app/EventRouter.h"
+#include "app/Facts.h"
 #include "app/MainForm.h"
 #include "app/frmPos.h"
 #include "app/resource.h"
@@ -27,6 +28,7 @@ constexpr platform::win::ProgramDefinition kProgram{
     app::facts::kPollMilliseconds,
     ORVANE_APP_TITLE,
     L"Local\\Orvane.TopmostTool.8F2C6A4E-2D1B-4C39-9E57-3A0B6D4F1C82",
+    app::facts::kShowMessageName,
     IDI_APP,
 };
 

@@ -25,9 +25,14 @@ class Window {
     // Ends a start that must not go on: the main window goes away without its
     // unload event, so nothing is saved.
     virtual void EndInstance() = 0;
+    // Asks the instance that runs already to show its main window, and lets
+    // it take the foreground to do so.
+    virtual void AskRunningInstanceToShow() = 0;
 
     virtual Handle MainWindow() = 0;
-    virtual Handle MainIcon() = 0;
+    // The program's icon at the size the notification area shows now, made
+    // afresh; the one made before it goes (the shell keeps its own copy).
+    virtual Handle MakeTrayIcon() = 0;
     virtual WindowState GetWindowState() = 0;
     // Raises the main window's resize event, as a real state change does.
     virtual void SetWindowState(WindowState state) = 0;

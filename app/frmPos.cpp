@@ -23,7 +23,10 @@ bool AnotherInstanceRuns(InstanceLock lock) {
 
 void frmPos::Form_Load() {
     if (AnotherInstanceRuns(roles_.window.TakeInstanceLock())) {
-        // The running instance keeps its window and its settings untouched.
+        // The user who starts the program again is looking for it, hidden
+        // in the tray or behind other windows: the running instance shows
+        // itself.  Its settings stay untouched.
+        roles_.window.AskRunningInstanceToShow();
         roles_.window.EndInstance();
         return;
     }

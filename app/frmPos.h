@@ -41,6 +41,7 @@ class frmPos final : public FormEvents, public ControlEvents {
     void Form_Resize() override;
     void Form_MouseMove(const platform::MouseMove& event) override;
     void TaskbarCreated() override;
+    void ShowRequested() override;
 
     // Help and the web links.
     void Command1_Click() override;
@@ -67,6 +68,7 @@ class frmPos final : public FormEvents, public ControlEvents {
     void AddTrayIcon();
     void RetryTrayIcon();
     void DeleteTrayIcon();
+    void RestoreFromTray();
     void ShowHotKeyName(std::int16_t key);
     void SetCbAutoValue(int value);
 

@@ -23,6 +23,16 @@ constexpr const char* kShellClasses[] = {
     "Windows.UI.Core.CoreWindow",    // Start, search, the action centre
     "MultitaskingViewFrame",         // task view and Alt+Tab, Windows 10
     "XamlExplorerHostIslandWindow",  // task view and Alt+Tab, Windows 11
+
+    // The shell's topmost flyouts and switchers, which may be in front when
+    // the key is pressed; an un-pin would send them behind every window.
+    // Their classes are not documented: the open-source tools that leave
+    // them alone (window managers, window borders, drag tools) name them.
+    "NotifyIconOverflowWindow",             // the hidden tray icons, Windows 7 to 10
+    "TopLevelWindowForOverflowXamlIsland",  // the hidden tray icons, Windows 11
+    "TaskSwitcherWnd",                      // Alt+Tab, Windows 7 and 8
+    "ForegroundStaging",                    // stands in front while windows are switched
+    "Shell_InputSwitchTopLevelWindow",      // the input-method switcher (Win+Space)
 };
 
 bool IsShellWindow(platform::Desktop& desktop, platform::Handle window) {

@@ -9,24 +9,25 @@
 
 namespace platform {
 
-// Shell_NotifyIconA messages and the fields of its record.
+// Shell_NotifyIcon messages and the fields of its record.
 enum class TrayMessage : std::uint32_t { Add = 0, Modify = 1, Delete = 2 };
 namespace nif {
 constexpr std::uint32_t kMessage = 0x1;
 constexpr std::uint32_t kIcon = 0x2;
 constexpr std::uint32_t kTip = 0x4;
 }  // namespace nif
-constexpr std::size_t kTrayTipBytes = 64;
+// The tip field of the record's first layout, in UTF-16 code units.
+constexpr std::size_t kTrayTipChars = 64;
 
-// The first, 88-byte ANSI layout of NOTIFYICONDATA, field by field.
+// The fields of the record's first layout, which every shell understands;
+// the window system fills in the size of its own form of it.
 struct TrayRecord {
-    std::uint32_t cbSize = 0;
     Handle hWnd = 0;
     std::uint32_t uID = 0;
     std::uint32_t uFlags = 0;
     std::uint32_t uCallbackMessage = 0;
     Handle hIcon = 0;
-    std::array<char, kTrayTipBytes> szTip{};
+    std::array<char16_t, kTrayTipChars> szTip{};
 };
 
 // Mouse messages as the window system numbers them; the icon reports the
@@ -34,11 +35,6 @@ struct TrayRecord {
 namespace wm {
 constexpr std::uint32_t kMouseMove = 0x0200;
 constexpr std::uint32_t kLButtonDown = 0x0201;
-constexpr std::uint32_t kLButtonUp = 0x0202;
-constexpr std::uint32_t kLButtonDblClk = 0x0203;
-constexpr std::uint32_t kRButtonDown = 0x0204;
-constexpr std::uint32_t kRButtonUp = 0x0205;
-constexpr std::uint32_t kRButtonDblClk = 0x0206;
 }  // namespace wm
 
 class TrayArea {

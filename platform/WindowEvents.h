@@ -38,6 +38,8 @@ class WindowEvents {
     virtual void KeyReleased(int control, int key) = 0;
     // The shell (Explorer) has started again and lost every tray icon.
     virtual void TaskbarCreated() = 0;
+    // Another start of the program asks this one to show itself.
+    virtual void ShowRequested() = 0;
     // The system's colours as the windows are made, and again whenever they
     // or the high-contrast setting change.
     virtual void ColoursChanged(bool highContrast, const SystemColours& system) = 0;

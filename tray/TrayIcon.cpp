@@ -5,46 +5,32 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
+#include <string_view>
 
 #include "platform/Handle.h"
-#include "platform/Text.h"
 #include "platform/TrayArea.h"
 #include "platform/WindowEvents.h"
 
 namespace tray {
-namespace {
 
-// Characters, not bytes, of a UTF-8 string.
-std::size_t CharacterCount(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-}  // namespace
-
-std::array<char, platform::kTrayTipBytes> TipField(platform::Text& text) {
-    std::string tip = kTipText;
-    tip.push_back('\0');
-    tip.append(platform::kTrayTipBytes - std::min(platform::kTrayTipBytes, CharacterCount(tip)),
-               ' ');
-    const std::string ansi = text.ToAnsi(tip);
-    std::array<char, platform::kTrayTipBytes> field{};
-    std::copy_n(ansi.begin(), std::min(ansi.size(), field.size()), field.begin());
+std::array<char16_t, platform::kTrayTipChars> TipField() {
+    constexpr std::u16string_view text = kTipText;
+    std::array<char16_t, platform::kTrayTipChars> field{};
+    const std::size_t length = std::min(text.size(), field.size() - 1);
+    std::copy_n(text.begin(), length, field.begin());
+    // After the NUL, blanks to the field's end, as the record was always sent.
+    std::fill(field.begin() + static_cast<std::ptrdiff_t>(length) + 1, field.end(), u' ');
     return field;
 }
 
-platform::TrayRecord MakeRecord(platform::Handle window, platform::Handle icon,
-                                platform::Text& text) {
+platform::TrayRecord MakeRecord(platform::Handle window, platform::Handle icon) {
     platform::TrayRecord record;
     record.hWnd = window;
-    record.uID = static_cast<std::uint32_t>(icon);
+    record.uID = kIconId;
     record.uFlags = platform::nif::kMessage | platform::nif::kIcon | platform::nif::kTip;
     record.uCallbackMessage = kCallbackMessage;
     record.hIcon = icon;
-    record.szTip = TipField(text);
-    record.cbSize = kRecordSize;
+    record.szTip = TipField();
     return record;
 }
 

@@ -35,6 +35,21 @@ int SystemMetricForDpi(int index, int dpi) {
     return ::MulDiv(::GetSystemMetrics(index), dpi, SystemDpi());
 }
 
+UniqueIcon LoadNotificationIcon(int resource, int dpi) {
+    using LoadIconMetricFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, HICON*);
+    constexpr int kLimSmall = 0;  // LIM_SMALL: SM_CXSMICON's size
+    // comctl32 is the program's own import, so it is loaded already (the
+    // manifest's version 6, which alone has the function).
+    const auto loadIconMetric =
+        ProcAddress<LoadIconMetricFn>(::GetModuleHandleW(L"comctl32.dll"), "LoadIconMetric");
+    HICON icon = nullptr;
+    if (loadIconMetric && SUCCEEDED(loadIconMetric(::GetModuleHandleW(nullptr),
+                                                   MAKEINTRESOURCEW(resource), kLimSmall, &icon))) {
+        return UniqueIcon(icon);
+    }
+    return LoadIconSized(resource, SystemMetricForDpi(SM_CXSMICON, dpi));
+}
+
 RECT WindowRectForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) {
     using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
     const auto adjustForDpi = User32Entry<AdjustForDpiFn>("AdjustWindowRectExForDpi");

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/Handles_win.h"
+
 namespace platform::win {
 
 // The window's DPI: its monitor's where Windows has per-monitor DPI.
@@ -13,6 +15,10 @@ int WindowDpi(HWND hwnd);
 int SystemDpi();
 // A system metric (SM_CXICON, ...) at a DPI.
 int SystemMetricForDpi(int index, int dpi);
+// The program's icon resource for the notification area: at the small-icon
+// size the shell asks for (LoadIconMetric, comctl32 6 from Vista on), or,
+// where that is missing, at the small-icon size of the DPI given.
+UniqueIcon LoadNotificationIcon(int resource, int dpi);
 // The window rectangle around a client area at a DPI.
 RECT WindowRectForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi);
 

@@ -134,17 +134,6 @@ void FormWindow::LoadIcons() {
     smallIcon_ = std::move(small);
 }
 
-// The tray knows its icon by the handle, which is the icon's id too: it is
-// made anew for another DPI only while the window is shown, as then none of
-// it is in the tray.
-HICON FormWindow::TrayIcon() {
-    if (!trayIcon_ || (trayIconDpi_ != dpi_ && ::IsWindowVisible(hwnd_))) {
-        trayIcon_ = LoadIconSized(iconResource_, SystemMetricForDpi(SM_CXSMICON, dpi_));
-        trayIconDpi_ = dpi_;
-    }
-    return trayIcon_.get();
-}
-
 void FormWindow::FocusFirstControl() {
     HWND first = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE);
     ::SetFocus(first ? first : hwnd_);

@@ -52,6 +52,7 @@ class FormWindow {
     FormWindow& operator=(const FormWindow&) = delete;
 
     HWND hwnd() const { return hwnd_; }
+    int dpi() const { return dpi_; }
     // Controls by their child-window ids.
     bool Has(int control) const { return Find(control) != nullptr; }
     HWND ControlWindow(int control) const;
@@ -66,8 +67,6 @@ class FormWindow {
     void FocusFirstControl();
     // Gives back the keyboard focus that the window had when it was left.
     void RestoreFocus();
-    // The icon for the notification area: the small size at the window's DPI.
-    HICON TrayIcon();
 
     // Dialog-style keyboard navigation (Tab, arrows) for messages of this window.
     bool PreTranslate(MSG& msg);
@@ -127,8 +126,6 @@ class FormWindow {
     int iconResource_;
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
-    UniqueIcon trayIcon_;
-    int trayIconDpi_ = 0;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
     std::vector<Item> items_;

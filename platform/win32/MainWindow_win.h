@@ -14,8 +14,9 @@ class Win32MainWindow final : public app::Window {
     app::InstanceLock TakeInstanceLock() override;
     void ReleaseInstanceLock() override { instanceMutex_.reset(); }
     void EndInstance() override { windows_.EndWithoutUnload(); }
+    void AskRunningInstanceToShow() override;
     Handle MainWindow() override;
-    Handle MainIcon() override;
+    Handle MakeTrayIcon() override;
     WindowState GetWindowState() override;
     void SetWindowState(WindowState state) override;
     bool IsVisible() override;
@@ -27,6 +28,10 @@ class Win32MainWindow final : public app::Window {
     // Held from the load to the unload: a second start finds it there.
     const wchar_t* mutexName_;
     UniqueHandle instanceMutex_;
+    const wchar_t* mainClass_;
+    int iconResource_;
+    // The tray's icon, the newest made.
+    UniqueIcon trayIcon_;
 };
 
 }  // namespace platform::win

@@ -18,11 +18,13 @@ void ShowFirstTime(HWND hwnd, int showCommand) {
     }
 }
 
-// Run as administrator, the window hears nothing the shell (a process of
-// lower integrity) sends it but what it allows: User Interface Privilege
-// Isolation blocks the rest.  The window's own filter exists from Windows 7,
-// the process's from Vista; Windows XP has no such isolation.
-void AllowFromTheShell(HWND hwnd, UINT message) {
+// Run as administrator, the window hears nothing a process of lower
+// integrity (the shell, a second start as a standard user) sends it but what
+// it allows: User Interface Privilege Isolation blocks the rest.  Run so, it
+// lets the message through; otherwise nothing is blocked and this changes
+// nothing.  The window's own filter exists from Windows 7, the process's from
+// Vista; Windows XP has no such isolation.
+void AllowFromLowerIntegrity(HWND hwnd, UINT message) {
     using ForWindowFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
     using ForProcessFn = BOOL(WINAPI*)(UINT, DWORD);
     constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW, and MSGFLT_ADD for the process
@@ -51,7 +53,9 @@ SystemColourState ReadSystemColours() {
 }  // namespace
 
 ProgramWindows::ProgramWindows(const ProgramDefinition& program)
-    : program_(program), taskbarCreatedMessage_(::RegisterWindowMessageW(L"TaskbarCreated")) {}
+    : program_(program),
+      taskbarCreatedMessage_(::RegisterWindowMessageW(L"TaskbarCreated")),
+      showMessage_(::RegisterWindowMessageW(program.showMessageName)) {}
 
 ProgramWindows::~ProgramWindows() {
     CloseAll();
@@ -71,12 +75,15 @@ int ProgramWindows::Run(WindowEvents& events, int showCommand) {
     }
     // The poll runs from creation to close, hidden or not.
     ::SetTimer(MainHwnd(), kTimer1, program_.timerMilliseconds, nullptr);
-    // The taskbar's return, and the tray icon's callback (the mouse-move
-    // message), reach the window even when it runs as administrator.
-    if (taskbarCreatedMessage_ != 0) {
-        AllowFromTheShell(MainHwnd(), taskbarCreatedMessage_);
+    // The taskbar's return, the tray icon's callback (the mouse-move
+    // message) and another start's request reach the window even when it
+    // runs as administrator.
+    for (const UINT message : {taskbarCreatedMessage_, showMessage_}) {
+        if (message != 0) {
+            AllowFromLowerIntegrity(MainHwnd(), message);
+        }
     }
-    AllowFromTheShell(MainHwnd(), WM_MOUSEMOVE);
+    AllowFromLowerIntegrity(MainHwnd(), WM_MOUSEMOVE);
     events_ = &events;
     FollowSystemColours();
     events_->Load();
@@ -217,6 +224,11 @@ bool ProgramWindows::OnOtherMessage(FormWindow& form, UINT message, WPARAM wPara
     }
     if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
         events->TaskbarCreated();
+        result = 0;
+        return true;
+    }
+    if (message == showMessage_ && showMessage_ != 0) {
+        events->ShowRequested();
         result = 0;
         return true;
     }

@@ -25,8 +25,9 @@ struct ProgramDefinition {
     const FormDef& mainForm;
     const FormDef& aboutForm;
     unsigned timerMilliseconds;
-    const char* appTitle;      // message boxes' caption
-    const wchar_t* mutexName;  // tells a second start that one runs already
+    const char* appTitle;            // message boxes' caption
+    const wchar_t* mutexName;        // tells a second start that one runs already
+    const wchar_t* showMessageName;  // asks the running instance to show itself
     int iconResource;
 };
 
@@ -44,6 +45,8 @@ class ProgramWindows final : private FormHost {
     void EndWithoutUnload() { ending_ = true; }
 
     FormWindow* Main() const { return main_.get(); }
+    // The message another start sends the running one to show itself.
+    UINT ShowMessage() const { return showMessage_; }
     HWND MainHwnd() const;
     // The open window that holds the control, if any.
     FormWindow* FormWith(app::Control control) const;
@@ -79,6 +82,7 @@ class ProgramWindows final : private FormHost {
 
     const ProgramDefinition& program_;
     UINT taskbarCreatedMessage_ = 0;
+    UINT showMessage_ = 0;
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> about_;
     WindowEvents* events_ = nullptr;

@@ -8,26 +8,29 @@
 namespace platform::win {
 namespace {
 
-static_assert(sizeof(TrayRecord::szTip) == 64);
-// The record's first, ANSI layout: 88 bytes in the 32-bit program (wider
-// handles make it longer in a 64-bit build of the same code).
-static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
+static_assert(sizeof(TrayRecord::szTip) == sizeof(NOTIFYICONDATAW::szTip) / 2,
+              "the first layout's tip: 64 characters of the 128 the newest has");
+static_assert(sizeof(char16_t) == sizeof(WCHAR));
+// The record's first layout, wide: 152 bytes in the 32-bit program (wider
+// handles make it longer in a 64-bit build of the same code).  Every shell
+// from Windows 2000 on takes it, and it needs no version call.
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAW_V1_SIZE == 152);
 
 }  // namespace
 
 bool Win32TrayArea::ShellNotifyIcon(TrayMessage message, const TrayRecord& record) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;  // the layout record.cbSize names
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
     data.hWnd = AsHwnd(record.hWnd);
     data.uID = record.uID;
     data.uFlags = record.uFlags;
     data.uCallbackMessage = record.uCallbackMessage;
     data.hIcon = reinterpret_cast<HICON>(record.hIcon);
-    std::memcpy(data.szTip, record.szTip.data(), record.szTip.size());
+    std::memcpy(data.szTip, record.szTip.data(), sizeof(record.szTip));
     if (message == TrayMessage::Delete && !shell_.Loaded()) {
         return false;  // never talked to the shell, so there is no icon to take away
     }
-    const auto notify = shell_.Entry<decltype(&::Shell_NotifyIconA)>("Shell_NotifyIconA");
+    const auto notify = shell_.Entry<decltype(&::Shell_NotifyIconW)>("Shell_NotifyIconW");
     return notify && notify(static_cast<DWORD>(message), &data) != FALSE;
 }
 

@@ -1,5 +1,5 @@
-// The notification area for real: Shell_NotifyIconA with the record's first,
-// 88-byte layout.
+// The notification area for real: Shell_NotifyIconW with the record's first,
+// 152-byte layout, wide, so the tip reads right on every system.
 #pragma once
 
 #include "platform/TrayArea.h"

@@ -5,6 +5,7 @@
 #include "app/Colours.h"
 #include "app/frmPos.h"
 #include "tests/fakes/FakeRoles.h"
+#include "tray/TrayIcon.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ TEST_F(HelpTest, LinkColours) {
     form.LbQQ_MouseMove({});
     EXPECT_EQ(fake.controls.colours[Control::LbQQ], 0x000000FFu) << "red under the mouse";
     platform::MouseMove tray;
-    tray.wParam = fakes::FakeWindow::kMainIcon;
+    tray.wParam = tray::kIconId;
     tray.lParam = platform::wm::kMouseMove;
     form.Form_MouseMove(tray);
     EXPECT_EQ(fake.controls.colours[Control::LbQQ], app::kLinkBlue) << "a tray notification too";

@@ -35,6 +35,7 @@ class RecordingForm final : public app::FormEvents, public app::ControlEvents {
     void LbQQ_Click() override { raised.push_back("LbQQ_Click"); }
     void LbQQ_MouseMove(const platform::MouseMove&) override { raised.push_back("LbQQ_MouseMove"); }
     void TaskbarCreated() override { raised.push_back("TaskbarCreated"); }
+    void ShowRequested() override { raised.push_back("ShowRequested"); }
     void ColoursChanged(const app::FormColours&) override { raised.push_back("ColoursChanged"); }
 };
 

@@ -86,8 +86,8 @@ TEST_F(StartupTest, UnreadableFileAppliesTheDefaults) {
 }
 
 // The lock taken by an instance that runs, as a standard run or (access
-// denied) as administrator: the new start ends.  A lock that merely failed
-// doesn't stop the program.
+// denied) as administrator: the new start asks that one to show itself and
+// ends.  A lock that merely failed doesn't stop the program.
 TEST_F(StartupTest, SecondInstanceEndsWithoutTouchingAnything) {
     const struct {
         app::InstanceLock lock;
@@ -104,8 +104,11 @@ TEST_F(StartupTest, SecondInstanceEndsWithoutTouchingAnything) {
         fresh.files.WriteConfig(" 65 \r\n 1 \r\n");
         f.Form_Load();
         EXPECT_EQ(fresh.window.ended, row.ends) << static_cast<int>(row.lock);
+        EXPECT_EQ(fresh.window.askedRunningToShow, row.ends) << static_cast<int>(row.lock);
         if (row.ends) {
-            EXPECT_EQ(fresh.log, (std::vector<std::string>{"TakeInstanceLock", "EndInstance"}));
+            EXPECT_EQ(fresh.log,
+                      (std::vector<std::string>{"TakeInstanceLock", "AskRunningInstanceToShow",
+                                                "EndInstance"}));
             EXPECT_EQ(fresh.files.ReadConfig(), " 65 \r\n 1 \r\n");
         }
     }

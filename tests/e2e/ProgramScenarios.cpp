@@ -76,26 +76,64 @@ void NeverPinsItself(const Paths& paths) {
     EXPECT_TRUE(HoldKeyUntil(kF8, [&] { return target.Topmost(); }));
 }
 
-void SecondStartEndsAtOnce(const Paths& paths) {
-    const std::string stored = " 65 \r\n 0 \r\n";
-    EXPECT_TRUE(WriteFileBytes(kConfigPath, stored));
-    Program first(paths.program);
-
+// Starts the program once more and waits for that start to end; its exit
+// code, and how long it ran.
+struct SecondStart {
+    DWORD exitCode = 1;
+    int milliseconds = 0;
+};
+SecondStart StartAgain(const Paths& paths) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    PROCESS_INFORMATION second{};
+    PROCESS_INFORMATION process{};
     std::wstring line = L"\"" + paths.program + L"\"";
+    const DWORD started = ::GetTickCount();
     EXPECT_TRUE(::CreateProcessW(paths.program.c_str(), line.data(), nullptr, nullptr, FALSE, 0,
-                                 nullptr, nullptr, &startup, &second) != FALSE);
-    EXPECT_TRUE(::WaitForSingleObject(second.hProcess, 5000) == WAIT_OBJECT_0);
-    DWORD code = 1;
-    ::GetExitCodeProcess(second.hProcess, &code);
-    ::CloseHandle(second.hProcess);
-    ::CloseHandle(second.hThread);
-    EXPECT_EQ(code, 0UL);
+                                 nullptr, nullptr, &startup, &process) != FALSE);
+    EXPECT_TRUE(::WaitForSingleObject(process.hProcess, 5000) == WAIT_OBJECT_0);
+    SecondStart second;
+    second.milliseconds = static_cast<int>(::GetTickCount() - started);
+    ::GetExitCodeProcess(process.hProcess, &second.exitCode);
+    ::CloseHandle(process.hProcess);
+    ::CloseHandle(process.hThread);
+    return second;
+}
+
+// The window in front, with the keyboard focus in it.
+bool InFrontWithFocus(const Program& program) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    const DWORD threadId = ::GetWindowThreadProcessId(program.main(), nullptr);
+    return ::GetForegroundWindow() == program.main() &&
+           ::GetGUIThreadInfo(threadId, &thread) != FALSE &&
+           (thread.hwndFocus == program.main() || ::IsChild(program.main(), thread.hwndFocus));
+}
+
+// A user who can't find the running program starts it again: the new start
+// ends at once, with code 0 and the settings untouched, and the running one
+// shows itself, from the tray as its icon would bring it back, or, shown
+// behind other windows, to the front.
+void SecondStartShowsTheRunningOne(const Paths& paths) {
+    EXPECT_TRUE(WriteFileBytes(kConfigPath, "119\r\n1\r\n"));
+    Program first(paths.program, /*waitVisible=*/false);
+    EXPECT_TRUE(WaitFor([&] { return InTray(first); }));
+    const std::string stored = ReadFileBytes(kConfigPath);  // as the start rewrote it
+
+    const SecondStart fromTheTray = StartAgain(paths);
+    std::printf("second start ended after %d ms\n", fromTheTray.milliseconds);
+    EXPECT_EQ(fromTheTray.exitCode, 0UL);
+    EXPECT_TRUE(fromTheTray.milliseconds < 1000);
+    EXPECT_TRUE(WaitFor([&] { return Shown(first) && InFrontWithFocus(first); }));
+    EXPECT_TRUE(WaitFor([] { return TrayIcons().empty(); }));
+
+    TargetWindow other;  // in front of it now
+    const SecondStart fromBehind = StartAgain(paths);
+    EXPECT_EQ(fromBehind.exitCode, 0UL);
+    EXPECT_TRUE(WaitFor([&] { return InFrontWithFocus(first); }));
+    EXPECT_TRUE(WaitFor([&] { return IsAbove(first.main(), other.hwnd()); }));
+
     EXPECT_TRUE(first.Running());
     EXPECT_EQ(TopLevelWindows(0, app::facts::kMainWindowClass).size(), std::size_t{1});
-    // The second start touched nothing: the running one's settings stand.
     EXPECT_EQ(ReadFileBytes(kConfigPath), stored);
 }
 
@@ -184,7 +222,7 @@ void AddProgramScenarios(Registry& registry) {
     registry["startup_defaults"] = StartsWithDefaultsAndSavesOnClose;
     registry["pin_toggle"] = PinsAndUnpinsTheForegroundWindow;
     registry["never_pins_itself"] = NeverPinsItself;
-    registry["second_instance"] = SecondStartEndsAtOnce;
+    registry["second_instance"] = SecondStartShowsTheRunningOne;
     registry["stored_hotkey"] = StoredHotkeyIsShownAndUsed;
     registry["checkbox_saves"] = CheckBoxSavesAtOnce;
     registry["either_shift"] = EitherShiftKey;

@@ -19,8 +19,9 @@ HWND StandIn(const wchar_t* className, bool topmost) {
     return hwnd;
 }
 
-// The desktop, the taskbars (topmost, as they are), Start and task view in
-// front with the hotkey held for several polls: none changes.
+// The desktop, the taskbars (topmost, as they are), Start, task view, the
+// hidden icons, Alt+Tab and the input-method switcher in front with the
+// hotkey held for several polls: none changes.
 void ShellWindowsAreLeftAlone(const Paths& paths) {
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
@@ -35,6 +36,11 @@ void ShellWindowsAreLeftAlone(const Paths& paths) {
         {L"Windows.UI.Core.CoreWindow", true},
         {L"MultitaskingViewFrame", false},
         {L"XamlExplorerHostIslandWindow", true},
+        {L"NotifyIconOverflowWindow", true},
+        {L"TopLevelWindowForOverflowXamlIsland", true},
+        {L"TaskSwitcherWnd", true},
+        {L"ForegroundStaging", true},
+        {L"Shell_InputSwitchTopLevelWindow", true},
     };
     std::wstring changed;
     for (const auto& shell : shellWindows) {

@@ -12,11 +12,15 @@ bool FakeTray::ShellNotifyIcon(platform::TrayMessage message, const platform::Tr
             if (shell == Shell::NotReady || shown) {
                 return false;
             }
-            trayIcons.insert(key);
+            trayIcons[key] = record.hIcon;
             return shell == Shell::Ready;
         case platform::TrayMessage::Modify:
             log_.push_back("TrayModify");
-            return shell != Shell::NotReady && shown;
+            if (shell == Shell::NotReady || !shown) {
+                return false;
+            }
+            trayIcons[key] = record.hIcon;
+            return true;
         case platform::TrayMessage::Delete:
             log_.push_back("TrayDelete");
             trayDeletes.push_back(record);

@@ -2,7 +2,8 @@
 // not be ready yet, as at logon.
 #pragma once
 
-#include <set>
+#include <cstdint>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -16,14 +17,16 @@ class FakeTray final : public platform::TrayArea {
     explicit FakeTray(CallLog& log) : log_(log) {}
 
     // The shell at logon: not there yet (adds fail, no icon), or busy (adds
-    // report failure, but the icon appears all the same).
+    // report failure, but the icon appears all the same).  As a real shell,
+    // it refuses to add an icon it shows already.
     enum class Shell { Ready, NotReady, TimesOut };
     Shell shell = Shell::Ready;
 
+    // Every add the shell was asked for, and every delete.
     std::vector<platform::TrayRecord> trayAdds;
     std::vector<platform::TrayRecord> trayDeletes;
-    // The icons the shell shows, by (window, id).
-    std::set<std::pair<platform::Handle, std::uint32_t>> trayIcons;
+    // The icons the shell shows, by (window, id), with the image each shows.
+    std::map<std::pair<platform::Handle, std::uint32_t>, platform::Handle> trayIcons;
 
     bool ShellNotifyIcon(platform::TrayMessage message,
                          const platform::TrayRecord& record) override;

@@ -18,6 +18,16 @@ void FakeWindow::EndInstance() {
     ended = true;
 }
 
+void FakeWindow::AskRunningInstanceToShow() {
+    log_.push_back("AskRunningInstanceToShow");
+    askedRunningToShow = true;
+}
+
+platform::Handle FakeWindow::MakeTrayIcon() {
+    log_.push_back("MakeTrayIcon");
+    return kFirstTrayIcon + static_cast<platform::Handle>(trayIconsMade++);
+}
+
 void FakeWindow::SetWindowState(platform::WindowState state) {
     log_.push_back("SetWindowState " + std::to_string(static_cast<int>(state)));
     if (state == state_) {

@@ -10,7 +10,8 @@ namespace fakes {
 class FakeWindow final : public app::Window {
   public:
     static constexpr platform::Handle kMainWindow = 0x10010;
-    static constexpr platform::Handle kMainIcon = 0x20020;
+    // The tray icons made, one handle after another from this one.
+    static constexpr platform::Handle kFirstTrayIcon = 0x20020;
 
     explicit FakeWindow(CallLog& log) : log_(log) {}
 
@@ -19,12 +20,15 @@ class FakeWindow final : public app::Window {
     bool lockHeld = false;
     bool ended = false;
     bool mainFocused = false;
+    bool askedRunningToShow = false;
+    int trayIconsMade = 0;
 
     app::InstanceLock TakeInstanceLock() override;
     void ReleaseInstanceLock() override;
     void EndInstance() override;
+    void AskRunningInstanceToShow() override;
     platform::Handle MainWindow() override { return kMainWindow; }
-    platform::Handle MainIcon() override { return kMainIcon; }
+    platform::Handle MakeTrayIcon() override;
     platform::WindowState GetWindowState() override { return state_; }
     void SetWindowState(platform::WindowState state) override;
     bool IsVisible() override { return visible_; }
