@@ -126,11 +126,17 @@ click() {  # x, y on the screen
   xdotool mousemove "$1" "$2" click 1
 }
 
+# Starts the program in a prefix of its own at a DPI, the pointer out of the
+# way, and finds its main window's box: prefix, dpi, the window's width.
+start_program() {
+  make_prefix "$1" "$2"
+  xdotool mousemove $((screen_w - 10)) 10
+  orvane_wine "$exe" >/dev/null 2>&1 &
+  window_box "$3"
+}
+
 # -------- 96 dpi: the main window, its controls, the link, About, the tray
-make_prefix "$work/prefix" 96
-xdotool mousemove $((screen_w - 10)) 10
-orvane_wine "$exe" >/dev/null 2>&1 &
-window_box 300
+start_program "$work/prefix" 96 300
 save_window "$docs/main-window.png"
 
 # The same picture with each control named: the guide's first picture.
@@ -197,10 +203,7 @@ sleep 1
 # per session.
 "$WINESERVER" -k >/dev/null 2>&1 || true
 sleep 1
-make_prefix "$work/prefix-144dpi" 144
-xdotool mousemove $((screen_w - 10)) 10
-orvane_wine "$exe" >/dev/null 2>&1 &
-window_box 450
+start_program "$work/prefix-144dpi" 144 450
 save_window "$docs/main-window-144dpi.png"
 client_origin 459 134
 mx=$CX my=$CY mw=$WW mtop=$WY mleft=$WX
