@@ -3,20 +3,21 @@
 
 #include <iterator>
 
-#include "app/resource.h"
-#include "app/version.h"
-#include "app/Colours.h"
-#include "app/Control.h"
-#include "app/Facts.h"
+#include "about/AboutColours.h"
+#include "about/resource.h"
+#include "platform/Control.h"
 #include "platform/FormDef.h"
 
 namespace about {
 
-using app::Control;
-using app::ControlId;
+using platform::Control;
+using platform::ControlId;
 using platform::ControlKind;
 
-using app::kBlack;
+// One window class per window.
+inline constexpr wchar_t kWindowClass[] = L"Orvane.frmAbout";
+// The program's name and version, as the main window's caption has it.
+constexpr const char* kTitle = "Orvane窗口置顶工具 V2.0";
 
 constexpr platform::FontSpec kKaiTi12Bold{"楷体", 120, platform::kWeightBold, false};
 constexpr platform::FontSpec kLiShu15Bold{"隶书", 150, platform::kWeightBold, false};
@@ -40,7 +41,7 @@ inline constexpr platform::ControlDef kAboutControls[] = {
      .foreColour = kBlack},
     {.id = ControlId(Control::lblTitle),
      .kind = ControlKind::Label,
-     .caption = ORVANE_WINDOW_CAPTION,
+     .caption = kTitle,
      .rect = {3465, 270, 3885, 480},
      .font = kLiShu15Bold,
      .foreColour = kBlack},
@@ -53,7 +54,7 @@ inline constexpr platform::ControlDef kAboutControls[] = {
 };
 
 inline constexpr platform::FormDef kFrmAbout{
-    .className = app::facts::kAboutWindowClass,
+    .className = kWindowClass,
     .caption = "关于Orvane窗口置顶工具",
     .clientWidth = 7965,
     .clientHeight = 2985,

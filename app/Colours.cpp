@@ -1,20 +1,23 @@
 #include "app/Colours.h"
 
-#include "app/Control.h"
-#include "app/Controls.h"
+#include "platform/Control.h"
+#include "platform/Controls.h"
 
 namespace app {
+
+using platform::Control;
 namespace {
 
 // As designed: lavender with a blue link that turns red under the pointer;
 // the About window keeps the system's dialog face and window text.
 FormColours Designed(const SystemColours& system) {
-    return FormColours{.mainBack = kLavender,
-                       .checkBoxBack = kLavender,
-                       .checkBoxText = system.windowText,
-                       .link = LinkColours{},
-                       .about = AboutColours{
-                           .back = system.buttonFace, .labels = kBlack, .help = system.windowText}};
+    return FormColours{
+        .mainBack = kLavender,
+        .checkBoxBack = kLavender,
+        .checkBoxText = system.windowText,
+        .link = LinkColours{},
+        .about = AboutColours{
+            .back = system.buttonFace, .labels = about::kBlack, .help = system.windowText}};
 }
 
 // Every part on the theme's background, in its text colour; the link in its
@@ -37,18 +40,11 @@ FormColours ColoursFor(bool highContrast, const SystemColours& system) {
     return highContrast ? HighContrast(system) : Designed(system);
 }
 
-void ColourMainWindow(Controls& controls, const FormColours& colours) {
-    controls.SetFormBackColour(Form::Main, colours.mainBack);
+void ColourMainWindow(platform::Controls& controls, const FormColours& colours) {
+    controls.SetFormBackColour(platform::Form::Main, colours.mainBack);
     controls.SetBackColour(Control::CbAuto, colours.checkBoxBack);
     controls.SetForeColour(Control::CbAuto, colours.checkBoxText);
     controls.SetForeColour(Control::LbQQ, colours.link.atRest);
-}
-
-void ColourAboutWindow(Controls& controls, const AboutColours& colours) {
-    controls.SetFormBackColour(Form::About, colours.back);
-    controls.SetForeColour(Control::lblTitle, colours.labels);
-    controls.SetForeColour(Control::lblDescription, colours.labels);
-    controls.SetForeColour(Control::LbHelp, colours.help);
 }
 
 }  // namespace app

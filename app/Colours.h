@@ -3,29 +3,19 @@
 // each part of the two windows takes.
 #pragma once
 
-#include "app/Controls.h"
+#include "about/AboutColours.h"
+#include "platform/Controls.h"
 #include "platform/SystemColours.h"
 
 namespace app {
 
-// The designed colours.
-constexpr Colour kLavender = 0x00FFC0C0;  // the main window and its check box
-constexpr Colour kLinkBlue = 0x00FF0000;  // the contact line at rest
-constexpr Colour kLinkRed = 0x000000FF;   // the contact line under the pointer
-constexpr Colour kBlack = 0x00000000;     // the About window's title and credit
-
+using about::AboutColours;
+using about::LinkColours;
+using platform::Colour;
 using platform::SystemColours;
 
-struct LinkColours {
-    Colour atRest = kLinkBlue;
-    Colour underPointer = kLinkRed;
-};
-
-struct AboutColours {
-    Colour back = 0;    // frmAbout beside its picture
-    Colour labels = 0;  // lblTitle and lblDescription
-    Colour help = 0;    // LbHelp
-};
+// The main window and its check box, as designed.
+constexpr Colour kLavender = 0x00FFC0C0;
 
 struct FormColours {
     Colour mainBack = 0;      // frmPos's background
@@ -37,9 +27,8 @@ struct FormColours {
 
 FormColours ColoursFor(bool highContrast, const SystemColours& system);
 
-// Hands each part its colour: the main window's, with the contact line at
-// rest, and the About window's.
-void ColourMainWindow(Controls& controls, const FormColours& colours);
-void ColourAboutWindow(Controls& controls, const AboutColours& colours);
+// Hands each part of the main window its colour, the contact line at rest;
+// the About window takes its own (about::HelpLinks).
+void ColourMainWindow(platform::Controls& controls, const FormColours& colours);
 
 }  // namespace app

@@ -3,12 +3,14 @@
 #include <cstdint>
 
 #include "app/Colours.h"
-#include "app/Control.h"
-#include "app/Facts.h"
+#include "platform/Control.h"
 #include "platform/SystemColours.h"
 #include "platform/WindowEvents.h"
 
 namespace app {
+
+using platform::Control;
+using platform::ControlId;
 
 void EventRouter::MouseMoved(const platform::MouseMove& event) {
     if (event.label == ControlId(Control::LbQQ)) {
@@ -21,7 +23,7 @@ void EventRouter::MouseMoved(const platform::MouseMove& event) {
 // Controls without a click of their own (the box, the About window's
 // labels and picture) raise nothing.
 void EventRouter::Clicked(int control) {
-    switch (static_cast<Control>(control - facts::kFirstControlId)) {
+    switch (static_cast<Control>(control - platform::kFirstControlId)) {
         case Control::cmdSetKey:
             controls_.cmdSetKey_Click();
             break;

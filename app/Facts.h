@@ -1,13 +1,19 @@
 // The facts about the program that other programs rely on too: the
 // end-to-end driver and the bench find its windows, controls and settings
-// file by them, and time their key presses by its poll.  Stated once, here.
+// file by them, and time their key presses by its poll.  Each is stated once,
+// by the part of the program it belongs to; here they are together.
 #pragma once
+
+#include "about/AboutForm.h"
+#include "pin/HotkeyPoll.h"
+#include "platform/Control.h"
+#include "settings/ConfigFile.h"
 
 namespace app::facts {
 
 // One window class per window.
 inline constexpr wchar_t kMainWindowClass[] = L"Orvane.frmPos";
-inline constexpr wchar_t kAboutWindowClass[] = L"Orvane.frmAbout";
+inline constexpr const wchar_t* kAboutWindowClass = about::kWindowClass;
 
 // The message a second start sends the running instance's main window,
 // registered by this name, asking it to show itself.
@@ -15,14 +21,14 @@ inline constexpr wchar_t kShowMessageName[] =
     L"Orvane.TopmostTool.ShowYourself.8F2C6A4E-2D1B-4C39-9E57-3A0B6D4F1C82";
 
 // The settings file, always at this path.
-inline constexpr char kSettingsPath[] = "C:\\TopConfig.ini";
+inline constexpr const char* kSettingsPath = settings::kConfigPath;
 inline constexpr wchar_t kSettingsPathWide[] = L"C:\\TopConfig.ini";
 
 // How often the hotkey is polled.
-inline constexpr unsigned kPollMilliseconds = 200;
+inline constexpr unsigned kPollMilliseconds = pin::kPollMilliseconds;
 
 // The controls' child-window ids: this one for the first control of
-// app::Control, then one more for each.
-inline constexpr int kFirstControlId = 100;
+// platform::Control, then one more for each.
+inline constexpr int kFirstControlId = platform::kFirstControlId;
 
 }  // namespace app::facts

@@ -2,11 +2,14 @@
 #pragma once
 
 #include <iterator>
+#include <string_view>
 
-#include "app/version.h"
+#include "about/AboutColours.h"
+#include "about/AboutForm.h"
 #include "app/Colours.h"
-#include "app/Control.h"
 #include "app/Facts.h"
+#include "app/version.h"
+#include "platform/Control.h"
 #include "platform/FormDef.h"
 
 namespace app {
@@ -17,8 +20,11 @@ constexpr platform::FontSpec kFangSong10Underlined{"仿宋", 105, platform::kWei
 // Who to ask, and where: the contact line at the bottom of the window.
 constexpr const char* kContactCaption = "联系作者 QQ：10001（欢迎光临Orvane网店）";
 
-using app::Control;
-using app::ControlId;
+// The About window's title names the program as this window's caption does.
+static_assert(std::string_view(about::kTitle) == ORVANE_WINDOW_CAPTION);
+
+using platform::Control;
+using platform::ControlId;
 using platform::ControlKind;
 
 inline constexpr platform::ControlDef kMainControls[] = {
@@ -55,7 +61,7 @@ inline constexpr platform::ControlDef kMainControls[] = {
      .caption = kContactCaption,
      .rect = {225, 630, 4095, 210},
      .font = kFangSong10Underlined,
-     .foreColour = kLinkBlue,
+     .foreColour = about::kLinkBlue,
      .autoSize = true},
 };
 

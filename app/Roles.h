@@ -1,16 +1,15 @@
-// Everything the main window's handlers reach, role by role.  The handlers of
-// a subsystem take only the roles they use (pinning the desktop alone, the
-// settings the files alone); the main window holds them all.  wWinMain fills
-// it with the Win32 roles, the unit tests with fakes.
+// Everything the main window's handlers reach, role by role.  Each subsystem
+// takes only the roles it uses, in its constructor; the main window holds
+// them all.  wWinMain fills it with the Win32 roles, the unit tests with fakes.
 #pragma once
 
-#include "app/Controls.h"
-#include "app/Window.h"
+#include "platform/Controls.h"
 #include "platform/Desktop.h"
 #include "platform/FileStore.h"
 #include "platform/Help.h"
 #include "platform/Text.h"
 #include "platform/TrayArea.h"
+#include "platform/Window.h"
 
 namespace app {
 
@@ -20,8 +19,8 @@ struct Roles {
     platform::FileStore& files;
     platform::Text& text;
     platform::Help& help;
-    Window& window;
-    Controls& controls;
+    platform::Window& window;
+    platform::Controls& controls;
 };
 
 }  // namespace app

@@ -4,14 +4,16 @@
 #include <optional>
 #include <string>
 
-#include "app/Control.h"
 #include "app/KeyName.h"
-#include "app/Window.h"
-#include "platform/WindowEvents.h"
-#include "settings/ConfigFile.h"
+#include "app/version.h"
+#include "platform/Control.h"
+#include "platform/Window.h"
 
 namespace app {
 namespace {
+
+using platform::Control;
+using platform::InstanceLock;
 
 // Another instance holds the lock: it took it first, or it runs as
 // administrator and this one doesn't.
@@ -20,6 +22,16 @@ bool AnotherInstanceRuns(InstanceLock lock) {
 }
 
 }  // namespace
+
+frmPos::frmPos(const Roles& roles)
+    : roles_(roles),
+      poll_(roles.desktop, roles.window),
+      tray_(roles.tray, roles.window, u"" ORVANE_PRODUCT, pin::kPollMilliseconds),
+      settings_(roles.files, roles.controls),
+      capture_(roles.controls),
+      help_(roles.help, roles.controls) {}
+
+// --- what each event does ----------------------------------------------------
 
 void frmPos::Form_Load() {
     if (AnotherInstanceRuns(roles_.window.TakeInstanceLock())) {
@@ -31,13 +43,95 @@ void frmPos::Form_Load() {
         return;
     }
     ApplyStoredSettings();
-    ForgetHotKeyPresses();
+    poll_.Forget();
 }
 
+void frmPos::Form_Unload() {
+    tray_.DeleteIcon();
+    SaveConfig(settings::LostChange::StayQuiet);
+    // An About window left open keeps the process, not the lock; released
+    // after the save, so that a new start reads what was saved.
+    roles_.window.ReleaseInstanceLock();
+}
+
+// The poll is the program's only clock; a tray icon the shell wasn't ready
+// for rides on it.
+void frmPos::Timer1_Timer() {
+    tray_.Tick();
+    poll_.Tick();
+}
+
+// The file is written when capturing starts as well as when it ends.
+void frmPos::cmdSetKey_Click() {
+    if (capture_.Click() != hotkey::ClickOutcome::Rejected) {
+        SaveConfig();
+    }
+}
+
+// The key is live from the next tick on, before the button confirms it; its
+// name replaces whatever the key typed into the box.  A key an input method
+// took for itself leaves everything as it was.
+void frmPos::Text1_KeyUp(std::int16_t& keyCode) {
+    if (!hotkey::IsCapturable(keyCode)) {
+        return;
+    }
+    poll_.SetHotKey(keyCode);
+    poll_.Forget();
+    ShowHotKeyName(keyCode);
+}
+
+// Raised for the user's clicks and for every change the program makes.
+void frmPos::CbAuto_Click() {
+    SaveConfig();
+}
+
+void frmPos::cmdMini_Click() {
+    tray_.Minimise();
+}
+
+void frmPos::Form_Resize() {
+    tray_.WindowResized();
+}
+
+// Anywhere on the window but the contact line, the link is at rest.
+void frmPos::Form_MouseMove(const platform::MouseMove& event) {
+    tray_.MouseMoved(event);
+    help_.PointerOffLink();
+}
+
+void frmPos::TaskbarCreated() {
+    tray_.TaskbarCreated();
+}
+
+void frmPos::ShowRequested() {
+    tray_.ShowRequested();
+}
+
+void frmPos::Command1_Click() {
+    help_.ShowHelp();
+}
+
+void frmPos::LbQQ_Click() {
+    help_.OpenShop();
+}
+
+void frmPos::LbQQ_MouseMove(const platform::MouseMove& /*event*/) {
+    help_.PointerOnLink();
+}
+
+// The system's colours or the high-contrast setting changed: both windows
+// take these, and the contact line changes between its two.
+void frmPos::ColoursChanged(const FormColours& colours) {
+    ColourMainWindow(roles_.controls, colours);
+    help_.ColoursChanged(colours.link, colours.about);
+}
+
+// --- the start-up's steps ------------------------------------------------------
+
 void frmPos::ApplyStoredSettings() {
-    const std::optional<settings::StartSettings> stored = settings::LoadConfig(roles_.files);
+    const std::optional<settings::StartSettings> stored = settings_.Load();
     const settings::StartSettings start = stored.value_or(settings::StartSettings{});
-    HotKey_ = start.hotKey;
+    poll_.SetHotKey(start.hotKey);
     AutoTray_ = start.autoTray;
     if (!stored) {
         return;  // the box keeps "F8" and stays unchecked
@@ -45,30 +139,22 @@ void frmPos::ApplyStoredSettings() {
     // Changing the box raises its click event, which saves the settings again
     // with the values just read.
     if (AutoTray_ == 0) {
-        SetCbAutoValue(0);
+        SetCbAutoValue(false);
     } else {
-        SetCbAutoValue(1);
+        SetCbAutoValue(true);
         roles_.window.SetWindowState(platform::WindowState::Minimised);
     }
-    ShowHotKeyName(HotKey_);
+    ShowHotKeyName(poll_.HotKey());
 }
 
 // A check box raises its click event whenever its value changes, whoever
 // changes it: the window system raises it for the user, this for the program.
-void frmPos::SetCbAutoValue(int value) {
-    const bool changed = roles_.controls.GetCheckValue(Control::CbAuto) != value;
-    roles_.controls.SetCheckValue(Control::CbAuto, value);
+void frmPos::SetCbAutoValue(bool checked) {
+    const bool changed = roles_.controls.IsChecked(Control::CbAuto) != checked;
+    roles_.controls.SetChecked(Control::CbAuto, checked);
     if (changed) {
         CbAuto_Click();
     }
-}
-
-void frmPos::Form_Unload() {
-    DeleteTrayIcon();
-    SaveConfig(LostChange::StayQuiet);
-    // An About window left open keeps the process, not the lock; released
-    // after the save, so that a new start reads what was saved.
-    roles_.window.ReleaseInstanceLock();
 }
 
 void frmPos::ShowHotKeyName(std::int16_t key) {
@@ -76,6 +162,10 @@ void frmPos::ShowHotKeyName(std::int16_t key) {
     if (const std::optional<std::string> name = KeyName(key, roles_.text)) {
         roles_.controls.SetText(Control::Text1, *name);
     }
+}
+
+void frmPos::SaveConfig(settings::LostChange lost) {
+    settings_.Save(poll_.HotKey(), lost);
 }
 
 }  // namespace app

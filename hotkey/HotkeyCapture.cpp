@@ -1,29 +1,25 @@
 #include "hotkey/HotkeyCapture.h"
 
-#include <string>
-
-#include "app/Control.h"
-#include "app/Controls.h"
+#include "platform/Control.h"
+#include "platform/Controls.h"
 
 namespace hotkey {
 
-using app::Control;
+using platform::Control;
 
-ClickOutcome ClickSetKey(app::Controls& controls) {
-    const std::string text = controls.GetText(Control::Text1);
-    const std::string caption = controls.GetText(Control::cmdSetKey);
-    if (caption == kCaptionCapturing && text.empty()) {
-        controls.ShowMessage(kInvalidKeyMessage);
+// The box's text is read afresh: the user can empty it with the mouse.
+ClickOutcome HotkeyCapture::Click() {
+    if (capturing_ && controls_.GetText(Control::Text1).empty()) {
+        controls_.ShowMessage(kInvalidKeyMessage);
         return ClickOutcome::Rejected;
     }
-    if (!controls.IsEnabled(Control::Text1)) {
-        controls.SetEnabled(Control::Text1, true);
-        controls.SetText(Control::cmdSetKey, kCaptionCapturing);
-        controls.SetFocus(Control::Text1);
+    capturing_ = !capturing_;
+    controls_.SetEnabled(Control::Text1, capturing_);
+    controls_.SetText(Control::cmdSetKey, capturing_ ? kCaptionCapturing : kCaptionIdle);
+    if (capturing_) {
+        controls_.SetFocus(Control::Text1);
         return ClickOutcome::CaptureStarted;
     }
-    controls.SetEnabled(Control::Text1, false);
-    controls.SetText(Control::cmdSetKey, kCaptionIdle);
     return ClickOutcome::CaptureEnded;
 }
 

@@ -1,11 +1,10 @@
-// The set-hotkey button and the box that captures the next key.  The state
-// lives in the two controls only: the box is enabled and the button says
-// "确定" while capturing.
+// The set-hotkey button and the box that captures the next key.  While
+// capturing, the box is enabled and the button says "确定".
 #pragma once
 
 #include <cstdint>
 
-#include "app/Controls.h"
+#include "platform/Controls.h"
 
 namespace hotkey {
 
@@ -24,8 +23,18 @@ constexpr bool IsCapturable(std::int16_t keyCode) {
 
 enum class ClickOutcome { Rejected, CaptureStarted, CaptureEnded };
 
-// One click of the button.  Confirming an empty box is rejected with a
-// message and changes nothing.
-ClickOutcome ClickSetKey(app::Controls& controls);
+class HotkeyCapture {
+  public:
+    explicit HotkeyCapture(platform::Controls& controls) : controls_(controls) {}
+
+    // One click of the button.  Confirming an empty box is rejected with a
+    // message and changes nothing.
+    ClickOutcome Click();
+    bool IsCapturing() const { return capturing_; }
+
+  private:
+    platform::Controls& controls_;
+    bool capturing_ = false;  // every start begins idle
+};
 
 }  // namespace hotkey

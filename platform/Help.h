@@ -14,8 +14,9 @@ class Help {
     virtual bool IsAboutLoaded() = 0;
     virtual void LoadAbout() = 0;
     virtual void ShowAbout() = 0;
-    // Returns once every pending event has been handled.
-    virtual void DoEvents() = 0;
+    // Paints what of the program's windows waits to be painted, and runs no
+    // other event.
+    virtual void PaintNow() = 0;
 
     [[nodiscard]] virtual bool StartProcess(const std::string& application,
                                             const std::string& commandLine) = 0;

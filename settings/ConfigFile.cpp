@@ -72,12 +72,8 @@ std::string PrintedNumberLine(int value) {
     return (value < 0 ? digits : " " + digits) + " \r\n";
 }
 
-std::string FormatConfig(std::int16_t hotKey, int checkValue) {
-    std::string content = PrintedNumberLine(hotKey);
-    if (checkValue == 0 || checkValue == 1) {
-        content += PrintedNumberLine(checkValue);
-    }
-    return content;
+std::string FormatConfig(std::int16_t hotKey, bool startInTray) {
+    return PrintedNumberLine(hotKey) + PrintedNumberLine(startInTray ? 1 : 0);
 }
 
 std::optional<StartSettings> LoadConfig(platform::FileStore& files) {
@@ -88,8 +84,8 @@ std::optional<StartSettings> LoadConfig(platform::FileStore& files) {
     return AsApplied(ParseConfig(content.value_or(std::string())));
 }
 
-SaveResult SaveConfigFile(platform::FileStore& files, std::int16_t hotKey, int checkValue) {
-    const std::string content = FormatConfig(hotKey, checkValue);
+SaveResult SaveConfigFile(platform::FileStore& files, std::int16_t hotKey, bool startInTray) {
+    const std::string content = FormatConfig(hotKey, startInTray);
     if (files.ReplaceFileContents(kConfigPath, content)) {
         return SaveResult::Written;
     }

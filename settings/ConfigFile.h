@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/Facts.h"
 #include "platform/FileStore.h"
 
 namespace settings {
 
-constexpr const char* kConfigPath = app::facts::kSettingsPath;
+// Always this path, in the root of drive C.
+inline constexpr char kConfigPath[] = "C:\\TopConfig.ini";
 constexpr std::int16_t kDefaultHotKey = 119;  // F8
 
 // Two short lines are all the file ever needs; reading stops here so that a
@@ -33,8 +33,8 @@ LoadedConfig ParseConfig(std::string_view content);
 // position unless negative, the digits, a blank, CR LF.
 std::string PrintedNumberLine(int value);
 
-// The file's content; line 2 only for a check value of 0 or 1.
-std::string FormatConfig(std::int16_t hotKey, int checkValue);
+// The file's content: the key code, then 1 for start in the tray, else 0.
+std::string FormatConfig(std::int16_t hotKey, bool startInTray);
 
 // The two settings as a start of the program applies them; these when there
 // is no file.
@@ -56,6 +56,6 @@ enum class SaveResult {
 };
 
 [[nodiscard]] SaveResult SaveConfigFile(platform::FileStore& files, std::int16_t hotKey,
-                                        int checkValue);
+                                        bool startInTray);
 
 }  // namespace settings

@@ -13,8 +13,7 @@
 
 namespace tray {
 
-std::array<char16_t, platform::kTrayTipChars> TipField() {
-    constexpr std::u16string_view text = kTipText;
+std::array<char16_t, platform::kTrayTipChars> TipField(std::u16string_view text) {
     std::array<char16_t, platform::kTrayTipChars> field{};
     const std::size_t length = std::min(text.size(), field.size() - 1);
     std::copy_n(text.begin(), length, field.begin());
@@ -23,14 +22,15 @@ std::array<char16_t, platform::kTrayTipChars> TipField() {
     return field;
 }
 
-platform::TrayRecord MakeRecord(platform::Handle window, platform::Handle icon) {
+platform::TrayRecord MakeRecord(platform::Handle window, platform::Handle icon,
+                                std::u16string_view tip) {
     platform::TrayRecord record;
     record.hWnd = window;
     record.uID = kIconId;
     record.uFlags = platform::nif::kMessage | platform::nif::kIcon | platform::nif::kTip;
     record.uCallbackMessage = kCallbackMessage;
     record.hIcon = icon;
-    record.szTip = TipField();
+    record.szTip = TipField(tip);
     return record;
 }
 
@@ -50,14 +50,14 @@ bool IsRestoreRequest(const platform::MouseMove& event, std::uint32_t iconId) {
 
 void AddRetry::AfterAdd(bool added) {
     trying_ = !added;
-    ticksLeft_ = kTicksBetweenTries;
+    ticksLeft_ = ticksBetweenTries_;
 }
 
 bool AddRetry::Due() {
     if (!trying_ || --ticksLeft_ > 0) {
         return false;
     }
-    ticksLeft_ = kTicksBetweenTries;
+    ticksLeft_ = ticksBetweenTries_;
     return true;
 }
 

@@ -4,18 +4,14 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
-#include "app/Facts.h"
-#include "app/version.h"
 #include "platform/Handle.h"
 #include "platform/TrayArea.h"
 #include "platform/WindowEvents.h"
 
 namespace tray {
 
-// The tip is the product's name, in UTF-16: it reads right whatever the
-// system's ANSI code page is, as the windows' own texts do.
-inline constexpr char16_t kTipText[] = u"" ORVANE_PRODUCT;
 // The icon's id, the same in every run.  Without a GUID the shell knows an
 // icon by the program's path and this id, and so keeps the user's choice
 // for it ("show icon and notifications") from one run to the next.
@@ -24,10 +20,13 @@ constexpr std::uint32_t kIconId = 1;
 constexpr std::uint32_t kCallbackMessage = platform::wm::kMouseMove;
 
 // The tip field: the text and a NUL, padded with blanks to 64 characters.
-std::array<char16_t, platform::kTrayTipChars> TipField();
+// In UTF-16 it reads right whatever the system's ANSI code page is, as the
+// windows' own texts do.
+std::array<char16_t, platform::kTrayTipChars> TipField(std::u16string_view tip);
 
-// A freshly filled record for the window and an icon image.
-platform::TrayRecord MakeRecord(platform::Handle window, platform::Handle icon);
+// A freshly filled record for the window, an icon image and the tip.
+platform::TrayRecord MakeRecord(platform::Handle window, platform::Handle icon,
+                                std::u16string_view tip);
 
 // The mouse message of a notification from the icon with this id (0: no
 // icon yet); nothing for the pointer's own moves over the window, whose
@@ -48,10 +47,14 @@ bool IsRestoreRequest(const platform::MouseMove& event, std::uint32_t iconId);
 class AddRetry {
   public:
     static constexpr unsigned kMillisecondsBetweenTries = 1000;
-    // The poll is the clock, so a try is due every so many of its ticks.
-    static constexpr int kTicksBetweenTries =
-        static_cast<int>(kMillisecondsBetweenTries / app::facts::kPollMilliseconds);
-    static_assert(kTicksBetweenTries >= 1, "a poll slower than a second tries every tick");
+
+    // The clock is a timer of this period, so a try is due every so many of
+    // its ticks; a timer slower than a second tries every tick.
+    explicit AddRetry(unsigned tickMilliseconds)
+        : ticksBetweenTries_(tickMilliseconds >= kMillisecondsBetweenTries
+                                 ? 1
+                                 : static_cast<int>(kMillisecondsBetweenTries / tickMilliseconds)) {
+    }
 
     void AfterAdd(bool added);
     // True on the tick when the next try is due.
@@ -59,6 +62,7 @@ class AddRetry {
     void Stop() { trying_ = false; }
 
   private:
+    int ticksBetweenTries_;
     bool trying_ = false;
     int ticksLeft_ = 0;
 };

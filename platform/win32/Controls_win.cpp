@@ -6,67 +6,64 @@
 
 namespace platform::win {
 
-HWND Win32Controls::ControlHwnd(app::Control control) const {
+HWND Win32Controls::ControlHwnd(platform::Control control) const {
     FormWindow* form = windows_.FormWith(control);
-    return form ? form->ControlWindow(app::ControlId(control)) : nullptr;
+    return form ? form->ControlWindow(platform::ControlId(control)) : nullptr;
 }
 
-std::string Win32Controls::GetText(app::Control control) {
+std::string Win32Controls::GetText(platform::Control control) {
     FormWindow* form = windows_.FormWith(control);
-    return form ? form->GetText(app::ControlId(control)) : std::string();
+    return form ? form->GetText(platform::ControlId(control)) : std::string();
 }
 
-void Win32Controls::SetText(app::Control control, const std::string& text) {
+void Win32Controls::SetText(platform::Control control, const std::string& text) {
     if (FormWindow* form = windows_.FormWith(control)) {
-        form->SetText(app::ControlId(control), text);
+        form->SetText(platform::ControlId(control), text);
     }
 }
 
-bool Win32Controls::IsEnabled(app::Control control) {
+bool Win32Controls::IsEnabled(platform::Control control) {
     HWND hwnd = ControlHwnd(control);
     return hwnd && ::IsWindowEnabled(hwnd);
 }
 
-void Win32Controls::SetEnabled(app::Control control, bool enabled) {
+void Win32Controls::SetEnabled(platform::Control control, bool enabled) {
     if (HWND hwnd = ControlHwnd(control)) {
         ::EnableWindow(hwnd, enabled);
     }
 }
 
-void Win32Controls::SetFocus(app::Control control) {
+void Win32Controls::SetFocus(platform::Control control) {
     if (HWND hwnd = ControlHwnd(control)) {
         ::SetFocus(hwnd);
     }
 }
 
-int Win32Controls::GetCheckValue(app::Control control) {
+bool Win32Controls::IsChecked(platform::Control control) {
     HWND hwnd = ControlHwnd(control);
-    if (!hwnd) {
-        return 0;
-    }
-    return ::SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    return hwnd && ::SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 // BM_SETCHECK raises no click of its own.
-void Win32Controls::SetCheckValue(app::Control control, int value) {
+void Win32Controls::SetChecked(platform::Control control, bool checked) {
     if (HWND hwnd = ControlHwnd(control)) {
-        ::SendMessageW(hwnd, BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+        ::SendMessageW(hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     }
 }
 
-void Win32Controls::SetForeColour(app::Control control, app::Colour colour) {
+void Win32Controls::SetForeColour(platform::Control control, platform::Colour colour) {
     if (FormWindow* form = windows_.FormWith(control)) {
-        form->SetForeColour(app::ControlId(control), colour);
+        form->SetForeColour(platform::ControlId(control), colour);
     }
 }
 
-void Win32Controls::SetBackColour(app::Control control, app::Colour colour) {
+void Win32Controls::SetBackColour(platform::Control control, platform::Colour colour) {
     if (FormWindow* form = windows_.FormWith(control)) {
-        form->SetControlBackColour(app::ControlId(control), colour);
+        form->SetControlBackColour(platform::ControlId(control), colour);
     }
 }
 
-void Win32Controls::SetFormBackColour(app::Form form, app::Colour colour) {
+void Win32Controls::SetFormBackColour(platform::Form form, platform::Colour colour) {
     if (FormWindow* window = windows_.Open(form)) {
         window->SetBackColour(colour);
     }

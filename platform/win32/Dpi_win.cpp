@@ -1,6 +1,6 @@
 #include "platform/win32/Dpi_win.h"
 
-#include "platform/win32/FormWindow_win.h"
+#include "platform/win32/Handles_win.h"
 
 namespace platform::win {
 namespace {

@@ -9,6 +9,10 @@
 
 namespace platform::win {
 
+// The DPI the forms were designed at: there twips give the pixels the
+// designer saw, and pictures are drawn at their own size.
+inline constexpr int kDesignDpi = 96;
+
 // The window's DPI: its monitor's where Windows has per-monitor DPI.
 int WindowDpi(HWND hwnd);
 // The system's DPI (the primary monitor's at logon).

@@ -13,16 +13,13 @@
 #include <vector>
 
 #include "platform/FormDef.h"
+#include "platform/win32/Dpi_win.h"
 #include "platform/win32/Handles_win.h"
 #include "platform/win32/Picture_win.h"
 
 namespace platform::win {
 
 class FormWindow;
-
-// The DPI the forms were designed at: there twips give the pixels the
-// designer saw, and pictures are drawn at their own size.
-inline constexpr int kDesignDpi = 96;
 
 class FormHost {
   public:

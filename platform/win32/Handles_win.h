@@ -128,39 +128,6 @@ Fn ProcAddress(const UniqueLibrary& library, const char* name) {
     return ProcAddress<Fn>(library.get(), name);
 }
 
-// COM on the calling thread, apartment-threaded, from the first Enter() to
-// the owner's end.  ole32 is loaded then, not at the program's start.
-class ComApartment {
-  public:
-    ComApartment() = default;
-    ~ComApartment() {
-        if (entered_) {
-            if (const auto leave = ProcAddress<void(WINAPI*)()>(ole32_, "CoUninitialize")) {
-                leave();
-            }
-        }
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-    void Enter() {
-        if (entered_) {
-            return;
-        }
-        ole32_ = LoadSystemLibrary(L"ole32.dll");
-        using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
-        const auto enter = ProcAddress<CoInitializeExFn>(ole32_, "CoInitializeEx");
-        // S_FALSE (already entered) must be left once too; a thread in
-        // another apartment must not be.
-        entered_ =
-            enter && SUCCEEDED(enter(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-    }
-
-  private:
-    UniqueLibrary ole32_;
-    bool entered_ = false;
-};
-
 // A window's device context, borrowed (GetDC) and given back (ReleaseDC).
 class WindowDC {
   public:
@@ -230,63 +197,6 @@ class BufferedPaint {
     MemoryDC dc_;
     UniqueBitmap bitmap_;
     SelectObjectScope selected_;  // undone first, then the bitmap and the DC go
-};
-
-// A GDI+ session, from GdiplusStartup to GdiplusShutdown, on a gdiplus.dll
-// the caller loaded (and keeps loaded for longer).
-class GdiplusSession {
-  public:
-    static constexpr int kOk = 0;
-
-    explicit GdiplusSession(const UniqueLibrary& gdiplus)
-        : shutdown_(ProcAddress<ShutdownFn>(gdiplus, "GdiplusShutdown")) {
-        const auto startup = ProcAddress<StartupFn>(gdiplus, "GdiplusStartup");
-        const Input input;
-        if (!startup || !shutdown_ || startup(&token_, &input, nullptr) != kOk) {
-            token_ = 0;
-        }
-    }
-    ~GdiplusSession() {
-        if (token_ != 0) {
-            shutdown_(token_);
-        }
-    }
-    GdiplusSession(const GdiplusSession&) = delete;
-    GdiplusSession& operator=(const GdiplusSession&) = delete;
-    explicit operator bool() const { return token_ != 0; }
-
-  private:
-    struct Input {
-        UINT32 GdiplusVersion = 1;
-        void* DebugEventCallback = nullptr;
-        BOOL SuppressBackgroundThread = FALSE;
-        BOOL SuppressExternalCodecs = FALSE;
-    };
-    using StartupFn = int(WINAPI*)(ULONG_PTR*, const Input*, void*);
-    using ShutdownFn = void(WINAPI*)(ULONG_PTR);
-
-    ShutdownFn shutdown_;
-    ULONG_PTR token_ = 0;
-};
-
-// A GDI+ image of a session, disposed of with the session's own function.
-class GdiplusImage {
-  public:
-    using DisposeFn = int(WINAPI*)(void*);
-    explicit GdiplusImage(DisposeFn dispose) : dispose_(dispose) {}
-    ~GdiplusImage() {
-        if (image_) {
-            dispose_(image_);
-        }
-    }
-    GdiplusImage(const GdiplusImage&) = delete;
-    GdiplusImage& operator=(const GdiplusImage&) = delete;
-    void** out() { return &image_; }
-    void* get() const { return image_; }
-
-  private:
-    DisposeFn dispose_;
-    void* image_ = nullptr;
 };
 
 }  // namespace platform::win

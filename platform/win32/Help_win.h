@@ -9,6 +9,39 @@
 
 namespace platform::win {
 
+// COM on the calling thread, apartment-threaded, from the first Enter() to
+// the owner's end.  ole32 is loaded then, not at the program's start.
+class ComApartment {
+  public:
+    ComApartment() = default;
+    ~ComApartment() {
+        if (entered_) {
+            if (const auto leave = ProcAddress<void(WINAPI*)()>(ole32_, "CoUninitialize")) {
+                leave();
+            }
+        }
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+    void Enter() {
+        if (entered_) {
+            return;
+        }
+        ole32_ = LoadSystemLibrary(L"ole32.dll");
+        using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
+        const auto enter = ProcAddress<CoInitializeExFn>(ole32_, "CoInitializeEx");
+        // S_FALSE (already entered) must be left once too; a thread in
+        // another apartment must not be.
+        entered_ =
+            enter && SUCCEEDED(enter(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    }
+
+  private:
+    UniqueLibrary ole32_;
+    bool entered_ = false;
+};
+
 class Win32Help final : public Help {
   public:
     // The shell outlives this, so COM is left before shell32 goes.
@@ -17,7 +50,7 @@ class Win32Help final : public Help {
     bool IsAboutLoaded() override { return windows_.IsAboutLoaded(); }
     void LoadAbout() override { windows_.LoadAbout(); }
     void ShowAbout() override { windows_.ShowAbout(); }
-    void DoEvents() override { windows_.DoEvents(); }
+    void PaintNow() override { windows_.PaintNow(); }
     [[nodiscard]] bool StartProcess(const std::string& application,
                                     const std::string& commandLine) override;
     [[nodiscard]] bool OpenInDefaultBrowser(const std::string& url) override;

@@ -16,15 +16,15 @@ Win32MainWindow::Win32MainWindow(ProgramWindows& windows, const ProgramDefinitio
 // ERROR_ALREADY_EXISTS; one that an elevated instance made answers a standard
 // run with no handle and ERROR_ACCESS_DENIED, as its integrity label forbids
 // the access asked for.
-app::InstanceLock Win32MainWindow::TakeInstanceLock() {
+platform::InstanceLock Win32MainWindow::TakeInstanceLock() {
     instanceMutex_.reset(::CreateMutexW(nullptr, FALSE, mutexName_));
     const DWORD error = ::GetLastError();
     if (!instanceMutex_) {
-        return error == ERROR_ACCESS_DENIED ? app::InstanceLock::AccessDenied
-                                            : app::InstanceLock::Failed;
+        return error == ERROR_ACCESS_DENIED ? platform::InstanceLock::AccessDenied
+                                            : platform::InstanceLock::Failed;
     }
-    return error == ERROR_ALREADY_EXISTS ? app::InstanceLock::AlreadyTaken
-                                         : app::InstanceLock::Taken;
+    return error == ERROR_ALREADY_EXISTS ? platform::InstanceLock::AlreadyTaken
+                                         : platform::InstanceLock::Taken;
 }
 
 // The running instance's main window is the one of the class that isn't

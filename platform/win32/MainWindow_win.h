@@ -1,17 +1,17 @@
 // The main window as the handlers see it, and the rule of one instance.
 #pragma once
 
-#include "app/Window.h"
+#include "platform/Window.h"
 #include "platform/win32/Handles_win.h"
 #include "platform/win32/ProgramWindows_win.h"
 
 namespace platform::win {
 
-class Win32MainWindow final : public app::Window {
+class Win32MainWindow final : public platform::Window {
   public:
     Win32MainWindow(ProgramWindows& windows, const ProgramDefinition& program);
 
-    app::InstanceLock TakeInstanceLock() override;
+    platform::InstanceLock TakeInstanceLock() override;
     void ReleaseInstanceLock() override { instanceMutex_.reset(); }
     void EndInstance() override { windows_.EndWithoutUnload(); }
     void AskRunningInstanceToShow() override;

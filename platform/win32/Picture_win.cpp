@@ -13,6 +13,63 @@ using CreateBitmapFromStreamFn = int(WINAPI*)(IStream*, void**);
 using CreateHbitmapFromBitmapFn = int(WINAPI*)(void*, HBITMAP*, DWORD);
 using CreateStreamOnHGlobalFn = HRESULT(WINAPI*)(HGLOBAL, BOOL, IStream**);
 
+// A GDI+ session, from GdiplusStartup to GdiplusShutdown, on a gdiplus.dll
+// the caller loaded (and keeps loaded for longer).
+class GdiplusSession {
+  public:
+    static constexpr int kOk = 0;
+
+    explicit GdiplusSession(const UniqueLibrary& gdiplus)
+        : shutdown_(ProcAddress<ShutdownFn>(gdiplus, "GdiplusShutdown")) {
+        const auto startup = ProcAddress<StartupFn>(gdiplus, "GdiplusStartup");
+        const Input input;
+        if (!startup || !shutdown_ || startup(&token_, &input, nullptr) != kOk) {
+            token_ = 0;
+        }
+    }
+    ~GdiplusSession() {
+        if (token_ != 0) {
+            shutdown_(token_);
+        }
+    }
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+    explicit operator bool() const { return token_ != 0; }
+
+  private:
+    struct Input {
+        UINT32 GdiplusVersion = 1;
+        void* DebugEventCallback = nullptr;
+        BOOL SuppressBackgroundThread = FALSE;
+        BOOL SuppressExternalCodecs = FALSE;
+    };
+    using StartupFn = int(WINAPI*)(ULONG_PTR*, const Input*, void*);
+    using ShutdownFn = void(WINAPI*)(ULONG_PTR);
+
+    ShutdownFn shutdown_;
+    ULONG_PTR token_ = 0;
+};
+
+// A GDI+ image of a session, disposed of with the session's own function.
+class GdiplusImage {
+  public:
+    using DisposeFn = int(WINAPI*)(void*);
+    explicit GdiplusImage(DisposeFn dispose) : dispose_(dispose) {}
+    ~GdiplusImage() {
+        if (image_) {
+            dispose_(image_);
+        }
+    }
+    GdiplusImage(const GdiplusImage&) = delete;
+    GdiplusImage& operator=(const GdiplusImage&) = delete;
+    void** out() { return &image_; }
+    void* get() const { return image_; }
+
+  private:
+    DisposeFn dispose_;
+    void* image_ = nullptr;
+};
+
 struct ComRelease {
     void operator()(IUnknown* p) const { p->Release(); }
 };

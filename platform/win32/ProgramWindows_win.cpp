@@ -120,9 +120,9 @@ WindowEvents* ProgramWindows::EventsFrom(const FormWindow& form) const {
     return (&form == main_.get()) ? events_ : nullptr;
 }
 
-FormWindow* ProgramWindows::FormWith(app::Control control) const {
-    const int id = app::ControlId(control);
-    for (app::Form form : {app::Form::Main, app::Form::About}) {
+FormWindow* ProgramWindows::FormWith(platform::Control control) const {
+    const int id = platform::ControlId(control);
+    for (platform::Form form : {platform::Form::Main, platform::Form::About}) {
         if (FormWindow* window = Open(form); window && window->Has(id)) {
             return window;
         }
@@ -130,8 +130,8 @@ FormWindow* ProgramWindows::FormWith(app::Control control) const {
     return nullptr;
 }
 
-FormWindow* ProgramWindows::Open(app::Form form) const {
-    const std::unique_ptr<FormWindow>& window = form == app::Form::Main ? main_ : about_;
+FormWindow* ProgramWindows::Open(platform::Form form) const {
+    const std::unique_ptr<FormWindow>& window = form == platform::Form::Main ? main_ : about_;
     return window && window->hwnd() ? window.get() : nullptr;
 }
 
@@ -261,7 +261,7 @@ void ProgramWindows::FollowSystemColours() {
 // --- the About window -------------------------------------------------------
 
 bool ProgramWindows::IsAboutLoaded() const {
-    return Open(app::Form::About) != nullptr;
+    return Open(platform::Form::About) != nullptr;
 }
 
 void ProgramWindows::LoadAbout() {
@@ -277,14 +277,17 @@ void ProgramWindows::ShowAbout() {
     ::SetForegroundWindow(hwnd);
 }
 
-void ProgramWindows::DoEvents() {
+// Only paint messages are taken from the queue, for the windows and their
+// controls alike: no tick, click or close runs inside the handler that asks.
+// A quit comes whatever the filter, and is put back for the main loop.
+void ProgramWindows::PaintNow() {
     MSG msg{};
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop to see
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        Dispatch(msg);
+        ::DispatchMessageW(&msg);
     }
 }
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/Control.h"
+#include "platform/Control.h"
 #include "platform/FormDef.h"
 #include "platform/WindowEvents.h"
 #include "platform/win32/FormWindow_win.h"
@@ -49,14 +49,15 @@ class ProgramWindows final : private FormHost {
     UINT ShowMessage() const { return showMessage_; }
     HWND MainHwnd() const;
     // The open window that holds the control, if any.
-    FormWindow* FormWith(app::Control control) const;
+    FormWindow* FormWith(platform::Control control) const;
     // The window if it is open.
-    FormWindow* Open(app::Form form) const;
+    FormWindow* Open(platform::Form form) const;
 
     bool IsAboutLoaded() const;
     void LoadAbout();
     void ShowAbout();
-    void DoEvents();
+    // Paints what of both windows waits to be painted; runs no other event.
+    void PaintNow();
 
   private:
     void OnClick(FormWindow& form, int control) override;

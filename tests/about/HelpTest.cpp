@@ -9,7 +9,7 @@
 
 namespace {
 
-using app::Control;
+using platform::Control;
 
 class HelpTest : public testing::Test {
   protected:
@@ -32,7 +32,7 @@ TEST_F(HelpTest, HelpShowsTheAboutWindowBeforeTheBrowserStarts) {
         form.Command1_Click();
         ASSERT_FALSE(fake.help.atBrowserStarts.empty());
         EXPECT_TRUE(fake.help.atBrowserStarts.back().aboutShown);
-        EXPECT_FALSE(fake.help.atBrowserStarts.back().eventsPending);
+        EXPECT_FALSE(fake.help.atBrowserStarts.back().paintPending);
     }
 }
 
@@ -67,21 +67,21 @@ TEST_F(HelpTest, WithoutTheBrowserTheDefaultOneOpensThePage) {
 }
 
 TEST_F(HelpTest, ContactLinkLetsEventsRunFirst) {
-    fake.help.eventsPending = true;
+    fake.help.paintPending = true;
     form.LbQQ_Click();
     ASSERT_EQ(fake.help.atBrowserStarts.size(), 1u);
-    EXPECT_FALSE(fake.help.atBrowserStarts[0].eventsPending);
+    EXPECT_FALSE(fake.help.atBrowserStarts[0].paintPending);
 }
 
 TEST_F(HelpTest, LinkColours) {
-    EXPECT_EQ(fake.controls.colours[Control::LbQQ], app::kLinkBlue);
+    EXPECT_EQ(fake.controls.colours[Control::LbQQ], about::kLinkBlue);
     form.LbQQ_MouseMove({});
     EXPECT_EQ(fake.controls.colours[Control::LbQQ], 0x000000FFu) << "red under the mouse";
     platform::MouseMove tray;
     tray.wParam = tray::kIconId;
     tray.lParam = platform::wm::kMouseMove;
     form.Form_MouseMove(tray);
-    EXPECT_EQ(fake.controls.colours[Control::LbQQ], app::kLinkBlue) << "a tray notification too";
+    EXPECT_EQ(fake.controls.colours[Control::LbQQ], about::kLinkBlue) << "a tray notification too";
 }
 
 // One that opens later takes them then: ColoursTest.

@@ -9,10 +9,10 @@
 
 namespace {
 
-using app::Control;
-using app::Form;
 using app::FormColours;
 using app::SystemColours;
+using platform::Control;
+using platform::Form;
 
 // Windows' standard palette, High Contrast Black, and a custom theme whose
 // four colours all differ, so that no part can take a neighbour's by mistake.

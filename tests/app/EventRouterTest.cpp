@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/Control.h"
+#include "platform/Control.h"
 
 namespace {
 
-using app::Control;
-using app::ControlId;
+using platform::Control;
+using platform::ControlId;
 
 // Records the handlers raised, by name.
 class RecordingForm final : public app::FormEvents, public app::ControlEvents {

@@ -8,7 +8,7 @@
 
 namespace {
 
-using app::Control;
+using platform::Control;
 using platform::WindowState;
 
 class StartupTest : public testing::Test {
@@ -23,7 +23,7 @@ TEST_F(StartupTest, NoSettingsFileMeansF8AndANormalWindow) {
     EXPECT_EQ(form.HotKey(), 119);
     EXPECT_EQ(form.AutoTray(), 0);
     EXPECT_EQ(fake.controls.texts[Control::Text1], "F8");
-    EXPECT_EQ(fake.controls.checks[Control::CbAuto], 0);
+    EXPECT_FALSE(fake.controls.checks[Control::CbAuto]);
     EXPECT_EQ(fake.window.GetWindowState(), WindowState::Normal);
     EXPECT_FALSE(fake.files.ReadConfig().has_value()) << "loading alone writes nothing";
 
@@ -55,7 +55,7 @@ TEST_F(StartupTest, StartInTrayChecksTheBoxSavesAndHides) {
     form.Form_Load();
     EXPECT_EQ(form.HotKey(), 65);
     EXPECT_EQ(form.AutoTray(), 1);
-    EXPECT_EQ(fake.controls.checks[Control::CbAuto], 1);
+    EXPECT_TRUE(fake.controls.checks[Control::CbAuto]);
     EXPECT_EQ(fake.window.GetWindowState(), WindowState::Minimised);
     EXPECT_FALSE(fake.window.IsVisible());
     EXPECT_EQ(fake.tray.trayAdds.size(), 1u);
@@ -82,7 +82,7 @@ TEST_F(StartupTest, UnreadableFileAppliesTheDefaults) {
     form.Form_Load();
     EXPECT_EQ(form.HotKey(), 119);
     EXPECT_EQ(fake.controls.texts[Control::Text1], "F8");
-    EXPECT_EQ(fake.controls.checks[Control::CbAuto], 0);
+    EXPECT_FALSE(fake.controls.checks[Control::CbAuto]);
 }
 
 // The lock taken by an instance that runs, as a standard run or (access
@@ -90,12 +90,12 @@ TEST_F(StartupTest, UnreadableFileAppliesTheDefaults) {
 // ends.  A lock that merely failed doesn't stop the program.
 TEST_F(StartupTest, SecondInstanceEndsWithoutTouchingAnything) {
     const struct {
-        app::InstanceLock lock;
+        platform::InstanceLock lock;
         bool ends;
     } rows[] = {
-        {app::InstanceLock::AlreadyTaken, true},
-        {app::InstanceLock::AccessDenied, true},
-        {app::InstanceLock::Failed, false},
+        {platform::InstanceLock::AlreadyTaken, true},
+        {platform::InstanceLock::AccessDenied, true},
+        {platform::InstanceLock::Failed, false},
     };
     for (const auto& row : rows) {
         fakes::FakeRoles fresh;
@@ -120,7 +120,7 @@ TEST_F(StartupTest, ShutdownDeletesTheIconSavesAndReleasesTheLock) {
     form.Form_Load();
     EXPECT_TRUE(fake.window.lockHeld);
     form.cmdMini_Click();
-    fake.controls.checks[Control::CbAuto] = 1;
+    fake.controls.checks[Control::CbAuto] = true;
     fake.log.clear();
     form.Form_Unload();
     EXPECT_TRUE(fake.tray.trayIcons.empty());
@@ -131,7 +131,7 @@ TEST_F(StartupTest, ShutdownDeletesTheIconSavesAndReleasesTheLock) {
 
 TEST_F(StartupTest, CheckBoxClickSavesAtOnce) {
     form.Form_Load();
-    fake.controls.checks[Control::CbAuto] = 1;  // the user ticked it
+    fake.controls.checks[Control::CbAuto] = true;  // the user ticked it
     form.CbAuto_Click();
     EXPECT_EQ(fake.files.ReadConfig(), " 119 \r\n 1 \r\n");
 }

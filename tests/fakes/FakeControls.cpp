@@ -7,20 +7,20 @@ namespace fakes {
 FakeControls::FakeControls(CallLog& log) : log_(log) {
     for (int i = 0; i < app::kFrmPos.controlCount; ++i) {
         const platform::ControlDef& c = app::kFrmPos.controls[i];
-        const auto control = static_cast<app::Control>(c.id - app::facts::kFirstControlId);
+        const auto control = static_cast<platform::Control>(c.id - platform::kFirstControlId);
         texts[control] = c.caption;
         enabled[control] = c.enabled;
         colours[control] = c.foreColour;
     }
-    checks[app::Control::CbAuto] = 0;
+    checks[platform::Control::CbAuto] = false;
 }
 
-void FakeControls::SetText(app::Control control, const std::string& text) {
+void FakeControls::SetText(platform::Control control, const std::string& text) {
     log_.push_back("SetText " + std::to_string(static_cast<int>(control)) + " " + text);
     texts[control] = text;
 }
 
-void FakeControls::SetFocus(app::Control control) {
+void FakeControls::SetFocus(platform::Control control) {
     log_.push_back("SetFocus " + std::to_string(static_cast<int>(control)));
     focused = control;
 }

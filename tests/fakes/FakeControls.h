@@ -5,36 +5,43 @@
 #include <string>
 #include <vector>
 
-#include "app/Controls.h"
+#include "platform/Controls.h"
 #include "tests/fakes/CallLog.h"
 
 namespace fakes {
 
-class FakeControls final : public app::Controls {
+class FakeControls final : public platform::Controls {
   public:
     explicit FakeControls(CallLog& log);
 
-    std::map<app::Control, std::string> texts;
-    std::map<app::Control, bool> enabled;
-    std::map<app::Control, int> checks;
-    std::map<app::Control, app::Colour> colours, backColours;  // the text's, the background's
-    std::map<app::Form, app::Colour> formBackColours;
-    app::Control focused = app::Control::Command1;
+    std::map<platform::Control, std::string> texts;
+    std::map<platform::Control, bool> enabled;
+    std::map<platform::Control, bool> checks;
+    std::map<platform::Control, platform::Colour> colours,
+        backColours;  // the text's, the background's
+    std::map<platform::Form, platform::Colour> formBackColours;
+    platform::Control focused = platform::Control::Command1;
     std::vector<std::string> messageBoxes;
 
-    std::string GetText(app::Control control) override { return texts[control]; }
-    void SetText(app::Control control, const std::string& text) override;
-    bool IsEnabled(app::Control control) override { return enabled[control]; }
-    void SetEnabled(app::Control control, bool on) override { enabled[control] = on; }
-    void SetFocus(app::Control control) override;
-    int GetCheckValue(app::Control control) override { return checks[control]; }
-    void SetCheckValue(app::Control control, int value) override {
-        log_.push_back("SetCheckValue " + std::to_string(value));
-        checks[control] = value;
+    std::string GetText(platform::Control control) override { return texts[control]; }
+    void SetText(platform::Control control, const std::string& text) override;
+    bool IsEnabled(platform::Control control) override { return enabled[control]; }
+    void SetEnabled(platform::Control control, bool on) override { enabled[control] = on; }
+    void SetFocus(platform::Control control) override;
+    bool IsChecked(platform::Control control) override { return checks[control]; }
+    void SetChecked(platform::Control control, bool checked) override {
+        log_.push_back(checked ? "SetChecked" : "SetUnchecked");
+        checks[control] = checked;
     }
-    void SetForeColour(app::Control control, app::Colour c) override { colours[control] = c; }
-    void SetBackColour(app::Control control, app::Colour c) override { backColours[control] = c; }
-    void SetFormBackColour(app::Form form, app::Colour c) override { formBackColours[form] = c; }
+    void SetForeColour(platform::Control control, platform::Colour c) override {
+        colours[control] = c;
+    }
+    void SetBackColour(platform::Control control, platform::Colour c) override {
+        backColours[control] = c;
+    }
+    void SetFormBackColour(platform::Form form, platform::Colour c) override {
+        formBackColours[form] = c;
+    }
     void ShowMessage(const std::string& text) override;
 
   private:

@@ -11,17 +11,17 @@ void FakeHelp::LoadAbout() {
 void FakeHelp::ShowAbout() {
     log_.push_back("ShowAbout");
     aboutShown = aboutLoaded_;
-    eventsPending = true;
+    paintPending = true;
 }
 
-void FakeHelp::DoEvents() {
-    log_.push_back("DoEvents");
-    eventsPending = false;
+void FakeHelp::PaintNow() {
+    log_.push_back("PaintNow");
+    paintPending = false;
 }
 
 bool FakeHelp::StartProcess(const std::string& application, const std::string& commandLine) {
     log_.push_back("StartProcess " + application);
-    atBrowserStarts.push_back({aboutShown, eventsPending});
+    atBrowserStarts.push_back({aboutShown, paintPending});
     if (browserStarts) {
         startedCommandLines.push_back(commandLine);
     }
@@ -30,7 +30,7 @@ bool FakeHelp::StartProcess(const std::string& application, const std::string& c
 
 bool FakeHelp::OpenInDefaultBrowser(const std::string& url) {
     log_.push_back("OpenInDefaultBrowser " + url);
-    atBrowserStarts.push_back({aboutShown, eventsPending});
+    atBrowserStarts.push_back({aboutShown, paintPending});
     defaultBrowserUrls.push_back(url);
     return true;
 }

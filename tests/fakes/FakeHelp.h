@@ -1,5 +1,5 @@
 // The About window and the browsers in memory.  Showing the About window
-// leaves an event waiting (its paint) until DoEvents, so a test can tell
+// leaves an event waiting (its paint) until PaintNow, so a test can tell
 // whether it was drawn before a browser started.
 #pragma once
 
@@ -16,16 +16,16 @@ class FakeHelp final : public platform::Help {
     explicit FakeHelp(CallLog& log) : log_(log) {}
 
     bool browserStarts = true;  // whether the fixed browser is there
-    bool eventsPending = false;
+    bool paintPending = false;
     bool aboutShown = false;
     int aboutLoads = 0;
     void CloseAbout() { aboutLoaded_ = aboutShown = false; }
 
-    // When each browser started: was the About window shown, and were events
+    // When each browser started: was the About window shown, and was its paint
     // still waiting (so it wasn't drawn yet)?
     struct AtBrowserStart {
         bool aboutShown;
-        bool eventsPending;
+        bool paintPending;
     };
     std::vector<AtBrowserStart> atBrowserStarts;
     std::vector<std::string> startedCommandLines;
@@ -34,7 +34,7 @@ class FakeHelp final : public platform::Help {
     bool IsAboutLoaded() override { return aboutLoaded_; }
     void LoadAbout() override;
     void ShowAbout() override;
-    void DoEvents() override;
+    void PaintNow() override;
     bool StartProcess(const std::string& application, const std::string& commandLine) override;
     bool OpenInDefaultBrowser(const std::string& url) override;
 

@@ -2,9 +2,9 @@
 
 namespace fakes {
 
-app::InstanceLock FakeWindow::TakeInstanceLock() {
+platform::InstanceLock FakeWindow::TakeInstanceLock() {
     log_.push_back("TakeInstanceLock");
-    lockHeld = instanceLock == app::InstanceLock::Taken;
+    lockHeld = instanceLock == platform::InstanceLock::Taken;
     return instanceLock;
 }
 

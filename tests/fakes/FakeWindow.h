@@ -2,12 +2,12 @@
 // as a real one does, through whatever events are connected.
 #pragma once
 
-#include "app/Window.h"
+#include "platform/Window.h"
 #include "tests/fakes/CallLog.h"
 
 namespace fakes {
 
-class FakeWindow final : public app::Window {
+class FakeWindow final : public platform::Window {
   public:
     static constexpr platform::Handle kMainWindow = 0x10010;
     // The tray icons made, one handle after another from this one.
@@ -16,14 +16,14 @@ class FakeWindow final : public app::Window {
     explicit FakeWindow(CallLog& log) : log_(log) {}
 
     platform::WindowEvents* events = nullptr;
-    app::InstanceLock instanceLock = app::InstanceLock::Taken;  // what taking it answers
+    platform::InstanceLock instanceLock = platform::InstanceLock::Taken;  // what taking it answers
     bool lockHeld = false;
     bool ended = false;
     bool mainFocused = false;
     bool askedRunningToShow = false;
     int trayIconsMade = 0;
 
-    app::InstanceLock TakeInstanceLock() override;
+    platform::InstanceLock TakeInstanceLock() override;
     void ReleaseInstanceLock() override;
     void EndInstance() override;
     void AskRunningInstanceToShow() override;

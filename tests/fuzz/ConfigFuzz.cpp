@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(config.autoTray == 0 || config.autoTray == 1);
     if (config.hotKey) {
         const settings::LoadedConfig back =
-            settings::ParseConfig(settings::FormatConfig(*config.hotKey, config.autoTray));
+            settings::ParseConfig(settings::FormatConfig(*config.hotKey, config.autoTray == 1));
         Require(back.hotKey == config.hotKey && back.autoTray == config.autoTray);
     }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-using app::Control;
+using platform::Control;
 
 class HotkeyCaptureTest : public testing::Test {
   protected:
@@ -97,7 +97,7 @@ TEST_F(HotkeyCaptureTest, EmptyBoxWhileIdleJustStartsCapturing) {
 }
 
 TEST_F(HotkeyCaptureTest, SaveKeepsTheCheckBox) {
-    fake.controls.checks[Control::CbAuto] = 1;
+    fake.controls.checks[Control::CbAuto] = true;
     form.cmdSetKey_Click();
     EXPECT_EQ(fake.files.ReadConfig(), " 119 \r\n 1 \r\n");
 }

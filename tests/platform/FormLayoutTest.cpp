@@ -10,8 +10,8 @@
 
 namespace {
 
-using app::Control;
-using app::ControlId;
+using platform::Control;
+using platform::ControlId;
 using platform::PixelRect;
 
 const platform::ControlLayout& Find(const platform::FormLayout& layout, Control control) {

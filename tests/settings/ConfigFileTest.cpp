@@ -52,21 +52,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ParseCase>& info) { return info.param.name; });
 
 TEST(FormatConfig, SignPositionAndSecondLine) {
-    EXPECT_EQ(settings::FormatConfig(119, 1), " 119 \r\n 1 \r\n");  // twelve bytes
-    EXPECT_EQ(settings::FormatConfig(65, 0), " 65 \r\n 0 \r\n");
-    EXPECT_EQ(settings::FormatConfig(-3, 0), "-3 \r\n 0 \r\n");
-    EXPECT_EQ(settings::FormatConfig(0, 1), " 0 \r\n 1 \r\n");
-    // A check value other than 0 or 1 writes no second line.
-    EXPECT_EQ(settings::FormatConfig(65, 2), " 65 \r\n");
+    EXPECT_EQ(settings::FormatConfig(119, true), " 119 \r\n 1 \r\n");  // twelve bytes
+    EXPECT_EQ(settings::FormatConfig(65, false), " 65 \r\n 0 \r\n");
+    EXPECT_EQ(settings::FormatConfig(-3, false), "-3 \r\n 0 \r\n");
+    EXPECT_EQ(settings::FormatConfig(0, true), " 0 \r\n 1 \r\n");
 }
 
 TEST(FormatConfig, ReadsBackAsWritten) {
     for (std::int16_t key : {std::int16_t{-32768}, std::int16_t{-1}, std::int16_t{0},
                              std::int16_t{16}, std::int16_t{119}, std::int16_t{32767}}) {
-        for (int check : {0, 1}) {
-            const LoadedConfig back = settings::ParseConfig(settings::FormatConfig(key, check));
+        for (bool startInTray : {false, true}) {
+            const LoadedConfig back =
+                settings::ParseConfig(settings::FormatConfig(key, startInTray));
             EXPECT_EQ(back.hotKey, key);
-            EXPECT_EQ(back.autoTray, check);
+            EXPECT_EQ(back.autoTray, startInTray ? 1 : 0);
         }
     }
 }
@@ -97,19 +96,19 @@ TEST_F(ConfigStoreTest, AFolderAtThePathCountsAsMissing) {
     std::filesystem::create_directory(files.HostPath(settings::kConfigPath));
     EXPECT_FALSE(settings::LoadConfig(files).has_value());
     // And a save there fails, leaving the folder alone.
-    EXPECT_EQ(settings::SaveConfigFile(files, 65, 1), settings::SaveResult::ChangeLost);
+    EXPECT_EQ(settings::SaveConfigFile(files, 65, true), settings::SaveResult::ChangeLost);
     EXPECT_TRUE(std::filesystem::is_directory(files.HostPath(settings::kConfigPath)));
 }
 
 TEST_F(ConfigStoreTest, SaveThenLoadRoundTrips) {
-    EXPECT_EQ(settings::SaveConfigFile(files, 65, 1), settings::SaveResult::Written);
+    EXPECT_EQ(settings::SaveConfigFile(files, 65, true), settings::SaveResult::Written);
     EXPECT_EQ(files.ReadConfig(), " 65 \r\n 1 \r\n");
     EXPECT_EQ(settings::LoadConfig(files), (settings::StartSettings{.hotKey = 65, .autoTray = 1}));
 }
 
 TEST_F(ConfigStoreTest, SaveReplacesTheWholeFile) {
     files.WriteConfig(std::string(5000, 'x'));
-    EXPECT_EQ(settings::SaveConfigFile(files, 119, 0), settings::SaveResult::Written);
+    EXPECT_EQ(settings::SaveConfigFile(files, 119, false), settings::SaveResult::Written);
     EXPECT_EQ(files.ReadConfig(), " 119 \r\n 0 \r\n");
     // Nothing is left beside it.
     int entries = 0;
@@ -144,11 +143,11 @@ TEST_F(ConfigStoreTest, ASaveThatFailsHalfWayKeepsTheOldSettings) {
     files.WriteConfig(" 65 \r\n 1 \r\n");
     {
         FileSizeLimit limit(5);
-        EXPECT_EQ(settings::SaveConfigFile(files, 119, 0), settings::SaveResult::ChangeLost);
+        EXPECT_EQ(settings::SaveConfigFile(files, 119, false), settings::SaveResult::ChangeLost);
     }
     EXPECT_EQ(files.ReadConfig(), " 65 \r\n 1 \r\n");
     // and the next save works
-    EXPECT_EQ(settings::SaveConfigFile(files, 119, 0), settings::SaveResult::Written);
+    EXPECT_EQ(settings::SaveConfigFile(files, 119, false), settings::SaveResult::Written);
     EXPECT_EQ(files.ReadConfig(), " 119 \r\n 0 \r\n");
 }
 
@@ -158,7 +157,7 @@ struct FailedSaveCase {
     const char* name;
     std::optional<std::string> before;  // none: no file
     std::int16_t hotKey;
-    int checkValue;
+    bool startInTray;
     settings::SaveResult result;
     friend void PrintTo(const FailedSaveCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -173,20 +172,20 @@ TEST_P(FailedSaveTest, LosesAChangeOnlyWhenTheFileSaysOtherwise) {
         files.WriteConfig(*c.before);
     }
     const FileSizeLimit limit(5);
-    EXPECT_EQ(settings::SaveConfigFile(files, c.hotKey, c.checkValue), c.result);
+    EXPECT_EQ(settings::SaveConfigFile(files, c.hotKey, c.startInTray), c.result);
 }
 
 using settings::SaveResult;
 INSTANTIATE_TEST_SUITE_P(
     Table, FailedSaveTest,
     testing::Values(
-        FailedSaveCase{"SameBytes", " 65 \r\n 1 \r\n", 65, 1, SaveResult::NothingLost},
-        FailedSaveCase{"SameValuesOtherSpelling", "65\r\n1\r\n", 65, 1, SaveResult::NothingLost},
-        FailedSaveCase{"NoFileAndTheDefaults", std::nullopt, 119, 0, SaveResult::NothingLost},
-        FailedSaveCase{"TooLargeReadsAsZero", "70000\r\n0\r\n", 0, 0, SaveResult::NothingLost},
-        FailedSaveCase{"NoFileAndAnotherKey", std::nullopt, 65, 0, SaveResult::ChangeLost},
-        FailedSaveCase{"KeyChanged", " 65 \r\n 1 \r\n", 66, 1, SaveResult::ChangeLost},
-        FailedSaveCase{"BoxChanged", " 65 \r\n 1 \r\n", 65, 0, SaveResult::ChangeLost}),
+        FailedSaveCase{"SameBytes", " 65 \r\n 1 \r\n", 65, true, SaveResult::NothingLost},
+        FailedSaveCase{"SameValuesOtherSpelling", "65\r\n1\r\n", 65, true, SaveResult::NothingLost},
+        FailedSaveCase{"NoFileAndTheDefaults", std::nullopt, 119, false, SaveResult::NothingLost},
+        FailedSaveCase{"TooLargeReadsAsZero", "70000\r\n0\r\n", 0, false, SaveResult::NothingLost},
+        FailedSaveCase{"NoFileAndAnotherKey", std::nullopt, 65, false, SaveResult::ChangeLost},
+        FailedSaveCase{"KeyChanged", " 65 \r\n 1 \r\n", 66, true, SaveResult::ChangeLost},
+        FailedSaveCase{"BoxChanged", " 65 \r\n 1 \r\n", 65, false, SaveResult::ChangeLost}),
     [](const testing::TestParamInfo<FailedSaveCase>& info) { return info.param.name; });
 
 // The main window tells of the first lost change of a run, and of no other.
@@ -218,7 +217,7 @@ TEST_F(SaveFailureMessageTest, OnceARunForAChangeThatIsLost) {
     ASSERT_EQ(fake.controls.messageBoxes.size(), 1u);
     EXPECT_NE(fake.controls.messageBoxes[0].find(settings::kConfigPath), std::string::npos);
 
-    fake.controls.checks[app::Control::CbAuto] = 1;
+    fake.controls.checks[platform::Control::CbAuto] = true;
     form.CbAuto_Click();
     ChooseKey(66);
     EXPECT_EQ(fake.controls.messageBoxes.size(), 1u) << "only the first";

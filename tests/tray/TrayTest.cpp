@@ -11,10 +11,10 @@
 
 namespace {
 
-using app::Control;
 using fakes::FakeRoles;
 using fakes::FakeTray;
 using fakes::FakeWindow;
+using platform::Control;
 using platform::MouseMove;
 using platform::WindowState;
 

@@ -5,10 +5,7 @@
 #include "platform/Handle.h"
 #include "platform/WindowEvents.h"
 
-namespace app {
-
-using platform::Handle;
-using platform::WindowState;
+namespace platform {
 
 // What asking for the lock that tells a second start "one runs already"
 // answered.  A lock that an instance run as administrator made can't be
@@ -41,4 +38,4 @@ class Window {
     virtual void FocusMainWindow() = 0;
 };
 
-}  // namespace app
+}  // namespace platform

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Control.h"
+#include "platform/Control.h"
 
-namespace app {
+namespace platform {
 
 // 0x00BBGGRR, as GDI's COLORREF.
 using Colour = std::uint32_t;
@@ -23,10 +23,9 @@ class Controls {
     virtual bool IsEnabled(Control control) = 0;
     virtual void SetEnabled(Control control, bool enabled) = 0;
     virtual void SetFocus(Control control) = 0;
-    // 0 unchecked, 1 checked.
-    virtual int GetCheckValue(Control control) = 0;
+    virtual bool IsChecked(Control control) = 0;
     // The value alone: the click a change raises is the handlers' to raise.
-    virtual void SetCheckValue(Control control, int value) = 0;
+    virtual void SetChecked(Control control, bool checked) = 0;
     virtual void SetForeColour(Control control, Colour colour) = 0;
     // The background of a control that has one of its own (the check box).
     virtual void SetBackColour(Control control, Colour colour) = 0;
@@ -35,4 +34,4 @@ class Controls {
     virtual void ShowMessage(const std::string& text) = 0;
 };
 
-}  // namespace app
+}  // namespace platform

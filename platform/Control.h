@@ -1,9 +1,8 @@
-// The program's windows and their controls: its own words for them.
+// The program's windows and their controls: its own words for them, and the
+// child-window ids the window system knows them by.
 #pragma once
 
-#include "app/Facts.h"
-
-namespace app {
+namespace platform {
 
 enum class Form { Main, About };  // frmPos and frmAbout
 
@@ -20,9 +19,12 @@ enum class Control : int {
     LbHelp,          // the About window's instructions
 };
 
-// The child-window id the window system gives a control.
+// The child-window id of the first control; each next one takes one more.
+// The end-to-end driver finds the controls by these ids too.
+inline constexpr int kFirstControlId = 100;
+
 constexpr int ControlId(Control control) {
-    return facts::kFirstControlId + static_cast<int>(control);
+    return kFirstControlId + static_cast<int>(control);
 }
 
-}  // namespace app
+}  // namespace platform

@@ -1,0 +1,46 @@
+// The hotkey poll: every tick looks at the hotkey and, at each new press,
+// flips the foreground window between pinned and not.
+#pragma once
+
+#include <cstdint>
+
+#include "pin/KeyPresses.h"
+#include "platform/Desktop.h"
+#include "platform/Handle.h"
+#include "platform/Window.h"
+
+namespace pin {
+
+// How often the hotkey is polled: the main window's timer.
+inline constexpr unsigned kPollMilliseconds = 200;
+
+class HotkeyPoll {
+  public:
+    HotkeyPoll(platform::Desktop& desktop, platform::Window& window)
+        : desktop_(desktop), window_(window) {}
+
+    // One tick of the timer.
+    void Tick();
+    // Whatever the hotkey did before now, a press made before the program ran
+    // or the one that chose the key in the box, toggles nothing later.
+    void Forget();
+
+    // The key is live from the next tick on.
+    void SetHotKey(std::int16_t key) { HotKey_ = key; }
+    std::int16_t HotKey() const { return HotKey_; }
+    // The foreground window the last press found; nothing else reads it.
+    platform::Handle TargetWindow() const { return TargetWindow_; }
+
+    bool IsTopmost(platform::Handle hwnd);
+
+  private:
+    KeyLook LookAtHotKey();
+
+    platform::Desktop& desktop_;
+    platform::Window& window_;
+    std::int16_t HotKey_ = 0;
+    platform::Handle TargetWindow_ = 0;
+    KeyPresses presses_;
+};
+
+}  // namespace pin
