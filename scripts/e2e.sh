@@ -28,6 +28,6 @@ WINEPREFIX=$ORVANE_DPI_PREFIX "$WINESERVER" -w
 # with no part in ctest's output, or ctest waits for them to close it.
 orvane_wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 if [ "$ORVANE_I386" = none ]; then
-  echo "(the 32-bit release scenario is skipped: this kernel can't run 32-bit code; scripts/enable-i386-emulation.sh, as root, enables it through qemu)"
+  echo "(the 32-bit release scenario is skipped: this kernel can't run 32-bit code; tools/enable-i386-emulation.sh, as root, enables it through qemu)"
 fi
 ctest --test-dir "$ORVANE_OUT/$ORVANE_ARCH" --output-on-failure "$@"

@@ -13,7 +13,7 @@
 # window and the title bar with the tray icon at 144 dpi.  A stand-in
 # browser keeps the help button from starting a real one.
 set -euo pipefail
-source "$(dirname "$0")/wine-env.sh"
+source "$(dirname "$0")/../scripts/wine-env.sh"
 
 # One Wine display run at a time on this machine: two would press each
 # other's keys.  The same lock as the end-to-end scenarios.
