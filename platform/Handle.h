@@ -1,4 +1,4 @@
-// A window or icon handle, as the window system hands it out: every role
+// Window and icon handles, as the window system hands them out: every role
 // passes them, none owns them.
 #pragma once
 
@@ -6,6 +6,10 @@
 
 namespace platform {
 
+// A window's handle.
 using Handle = std::uintptr_t;
+// An icon's handle: a type of its own, so that an icon can't be passed where
+// a window is meant, or the other way round.
+enum class IconHandle : std::uintptr_t {};
 
 }  // namespace platform

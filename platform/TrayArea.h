@@ -26,7 +26,7 @@ struct TrayRecord {
     std::uint32_t uID = 0;
     std::uint32_t uFlags = 0;
     std::uint32_t uCallbackMessage = 0;
-    Handle hIcon = 0;
+    IconHandle hIcon{};
     std::array<char16_t, kTrayTipChars> szTip{};
 };
 

@@ -29,7 +29,7 @@ class Window {
     virtual Handle MainWindow() = 0;
     // The program's icon at the size the notification area shows now, made
     // afresh; the one made before it goes (the shell keeps its own copy).
-    virtual Handle MakeTrayIcon() = 0;
+    virtual IconHandle MakeTrayIcon() = 0;
     virtual WindowState GetWindowState() = 0;
     // Raises the main window's resize event, as a real state change does.
     virtual void SetWindowState(WindowState state) = 0;

@@ -22,7 +22,7 @@ std::array<char16_t, platform::kTrayTipChars> TipField(std::u16string_view text)
     return field;
 }
 
-platform::TrayRecord MakeRecord(platform::Handle window, platform::Handle icon,
+platform::TrayRecord MakeRecord(platform::Handle window, platform::IconHandle icon,
                                 std::u16string_view tip) {
     platform::TrayRecord record;
     record.hWnd = window;

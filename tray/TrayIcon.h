@@ -25,7 +25,7 @@ constexpr std::uint32_t kCallbackMessage = platform::wm::kMouseMove;
 std::array<char16_t, platform::kTrayTipChars> TipField(std::u16string_view tip);
 
 // A freshly filled record for the window, an icon image and the tip.
-platform::TrayRecord MakeRecord(platform::Handle window, platform::Handle icon,
+platform::TrayRecord MakeRecord(platform::Handle window, platform::IconHandle icon,
                                 std::u16string_view tip);
 
 // The mouse message of a notification from the icon with this id (0: no

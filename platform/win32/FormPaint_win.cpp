@@ -12,6 +12,47 @@
 namespace platform::win {
 namespace {
 
+// One WM_PAINT: BeginPaint and EndPaint.
+class PaintScope {
+  public:
+    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(::BeginPaint(hwnd, &ps_)) {}
+    ~PaintScope() { ::EndPaint(hwnd_, &ps_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC dc() const { return dc_; }
+
+  private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
+// An off-screen bitmap to paint into, copied to the target in one go when
+// the scope ends: no flicker.
+class BufferedPaint {
+  public:
+    BufferedPaint(HDC target, const RECT& rect)
+        : target_(target),
+          rect_(rect),
+          dc_(::CreateCompatibleDC(target)),
+          bitmap_(::CreateCompatibleBitmap(target, rect.right, rect.bottom)),
+          selected_(dc_.get(), bitmap_.get()) {}
+    ~BufferedPaint() {
+        ::BitBlt(target_, 0, 0, rect_.right, rect_.bottom, dc_.get(), 0, 0, SRCCOPY);
+    }
+    BufferedPaint(const BufferedPaint&) = delete;
+    BufferedPaint& operator=(const BufferedPaint&) = delete;
+    HDC dc() const { return dc_.get(); }
+
+  private:
+    HDC target_;
+    RECT rect_;
+    MemoryDC dc_;
+    UniqueBitmap bitmap_;
+    SelectObjectScope selected_;  // undone first, then the bitmap and the DC go
+};
+
+
 // The system's window-text colour where the definition asks for it.
 COLORREF ResolveColour(std::uint32_t colour) {
     return colour == kWindowTextColour ? ::GetSysColor(COLOR_WINDOWTEXT)

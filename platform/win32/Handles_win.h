@@ -17,6 +17,12 @@ inline HWND AsHwnd(Handle h) {
 inline Handle AsHandle(const void* p) {
     return reinterpret_cast<Handle>(p);
 }
+inline HICON AsHicon(IconHandle h) {
+    return reinterpret_cast<HICON>(static_cast<std::uintptr_t>(h));
+}
+inline IconHandle AsIconHandle(HICON icon) {
+    return IconHandle{reinterpret_cast<std::uintptr_t>(icon)};
+}
 
 // One owner type per kind of handle: Traits says what an empty one is and how
 // to give one back.
@@ -146,21 +152,6 @@ class WindowDC {
     HDC dc_;
 };
 
-// One WM_PAINT: BeginPaint and EndPaint.
-class PaintScope {
-  public:
-    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(::BeginPaint(hwnd, &ps_)) {}
-    ~PaintScope() { ::EndPaint(hwnd_, &ps_); }
-    PaintScope(const PaintScope&) = delete;
-    PaintScope& operator=(const PaintScope&) = delete;
-    HDC dc() const { return dc_; }
-
-  private:
-    HWND hwnd_;
-    PAINTSTRUCT ps_{};
-    HDC dc_;
-};
-
 // Selects an object into a DC for one scope.
 class SelectObjectScope {
   public:
@@ -172,31 +163,6 @@ class SelectObjectScope {
   private:
     HDC dc_;
     HGDIOBJ old_;
-};
-
-// An off-screen bitmap to paint into, copied to the target in one go when
-// the scope ends: no flicker.
-class BufferedPaint {
-  public:
-    BufferedPaint(HDC target, const RECT& rect)
-        : target_(target),
-          rect_(rect),
-          dc_(::CreateCompatibleDC(target)),
-          bitmap_(::CreateCompatibleBitmap(target, rect.right, rect.bottom)),
-          selected_(dc_.get(), bitmap_.get()) {}
-    ~BufferedPaint() {
-        ::BitBlt(target_, 0, 0, rect_.right, rect_.bottom, dc_.get(), 0, 0, SRCCOPY);
-    }
-    BufferedPaint(const BufferedPaint&) = delete;
-    BufferedPaint& operator=(const BufferedPaint&) = delete;
-    HDC dc() const { return dc_.get(); }
-
-  private:
-    HDC target_;
-    RECT rect_;
-    MemoryDC dc_;
-    UniqueBitmap bitmap_;
-    SelectObjectScope selected_;  // undone first, then the bitmap and the DC go
 };
 
 }  // namespace platform::win

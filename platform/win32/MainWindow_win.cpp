@@ -52,10 +52,10 @@ Handle Win32MainWindow::MainWindow() {
 
 // The shell draws a copy of the image it gets at each add or change (Wine's
 // tray and ReactOS's copy it on arrival), so the icon before goes at once.
-Handle Win32MainWindow::MakeTrayIcon() {
+IconHandle Win32MainWindow::MakeTrayIcon() {
     const FormWindow* main = windows_.Main();
     trayIcon_ = LoadNotificationIcon(iconResource_, main ? main->dpi() : SystemDpi());
-    return AsHandle(trayIcon_.get());
+    return AsIconHandle(trayIcon_.get());
 }
 
 WindowState Win32MainWindow::GetWindowState() {

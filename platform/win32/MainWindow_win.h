@@ -16,7 +16,7 @@ class Win32MainWindow final : public platform::Window {
     void EndInstance() override { windows_.EndWithoutUnload(); }
     void AskRunningInstanceToShow() override;
     Handle MainWindow() override;
-    Handle MakeTrayIcon() override;
+    IconHandle MakeTrayIcon() override;
     WindowState GetWindowState() override;
     void SetWindowState(WindowState state) override;
     bool IsVisible() override;

@@ -25,7 +25,7 @@ bool Win32TrayArea::ShellNotifyIcon(TrayMessage message, const TrayRecord& recor
     data.uID = record.uID;
     data.uFlags = record.uFlags;
     data.uCallbackMessage = record.uCallbackMessage;
-    data.hIcon = reinterpret_cast<HICON>(record.hIcon);
+    data.hIcon = AsHicon(record.hIcon);
     std::memcpy(data.szTip, record.szTip.data(), sizeof(record.szTip));
     if (message == TrayMessage::Delete && !shell_.Loaded()) {
         return false;  // never talked to the shell, so there is no icon to take away

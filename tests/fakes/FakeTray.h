@@ -26,7 +26,7 @@ class FakeTray final : public platform::TrayArea {
     std::vector<platform::TrayRecord> trayAdds;
     std::vector<platform::TrayRecord> trayDeletes;
     // The icons the shell shows, by (window, id), with the image each shows.
-    std::map<std::pair<platform::Handle, std::uint32_t>, platform::Handle> trayIcons;
+    std::map<std::pair<platform::Handle, std::uint32_t>, platform::IconHandle> trayIcons;
 
     bool ShellNotifyIcon(platform::TrayMessage message,
                          const platform::TrayRecord& record) override;

@@ -23,9 +23,10 @@ void FakeWindow::AskRunningInstanceToShow() {
     askedRunningToShow = true;
 }
 
-platform::Handle FakeWindow::MakeTrayIcon() {
+platform::IconHandle FakeWindow::MakeTrayIcon() {
     log_.push_back("MakeTrayIcon");
-    return kFirstTrayIcon + static_cast<platform::Handle>(trayIconsMade++);
+    return platform::IconHandle{static_cast<std::uintptr_t>(kFirstTrayIcon) +
+                                static_cast<std::uintptr_t>(trayIconsMade++)};
 }
 
 void FakeWindow::SetWindowState(platform::WindowState state) {

@@ -11,7 +11,7 @@ class FakeWindow final : public platform::Window {
   public:
     static constexpr platform::Handle kMainWindow = 0x10010;
     // The tray icons made, one handle after another from this one.
-    static constexpr platform::Handle kFirstTrayIcon = 0x20020;
+    static constexpr platform::IconHandle kFirstTrayIcon{0x20020};
 
     explicit FakeWindow(CallLog& log) : log_(log) {}
 
@@ -28,7 +28,7 @@ class FakeWindow final : public platform::Window {
     void EndInstance() override;
     void AskRunningInstanceToShow() override;
     platform::Handle MainWindow() override { return kMainWindow; }
-    platform::Handle MakeTrayIcon() override;
+    platform::IconHandle MakeTrayIcon() override;
     platform::WindowState GetWindowState() override { return state_; }
     void SetWindowState(platform::WindowState state) override;
     bool IsVisible() override { return visible_; }

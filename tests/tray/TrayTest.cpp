@@ -51,9 +51,9 @@ class TrayTest : public testing::Test {
         }
     }
     // The image the shell shows for the program's icon, 0 for none.
-    platform::Handle ShownImage() const {
+    platform::IconHandle ShownImage() const {
         const auto shown = fake.tray.trayIcons.find({FakeWindow::kMainWindow, 1});
-        return shown == fake.tray.trayIcons.end() ? 0 : shown->second;
+        return shown == fake.tray.trayIcons.end() ? platform::IconHandle{} : shown->second;
     }
     FakeRoles fake;
     app::frmPos form{fake.Roles()};
@@ -196,12 +196,12 @@ TEST_F(TrayTest, ANewTaskbarGetsAnIconMadeForItWhileHidden) {
     form.TaskbarCreated();
     EXPECT_TRUE(fake.tray.trayAdds.empty()) << "a shown window has no icon to restore";
     form.cmdMini_Click();
-    const platform::Handle first = ShownImage();
+    const platform::IconHandle first = ShownImage();
 
     fake.tray.trayIcons.clear();  // Explorer restarted
     form.TaskbarCreated();
-    const platform::Handle second = ShownImage();
-    EXPECT_NE(second, 0u);
+    const platform::IconHandle second = ShownImage();
+    EXPECT_NE(second, platform::IconHandle{});
     EXPECT_NE(second, first);
 
     form.TaskbarCreated();  // a new DPI: the icon is still there
