@@ -52,7 +52,6 @@ class BufferedPaint {
     SelectObjectScope selected_;  // undone first, then the bitmap and the DC go
 };
 
-
 // The system's window-text colour where the definition asks for it.
 COLORREF ResolveColour(std::uint32_t colour) {
     return colour == kWindowTextColour ? ::GetSysColor(COLOR_WINDOWTEXT)
