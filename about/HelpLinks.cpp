@@ -1,5 +1,6 @@
 #include "about/HelpLinks.h"
 
+#include "about/AboutColours.h"
 #include "about/WebLinks.h"
 #include "platform/Control.h"
 

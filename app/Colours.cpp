@@ -1,5 +1,6 @@
 #include "app/Colours.h"
 
+#include "about/AboutColours.h"
 #include "platform/Control.h"
 #include "platform/Controls.h"
 

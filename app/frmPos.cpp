@@ -4,10 +4,17 @@
 #include <optional>
 #include <string>
 
+#include "app/Colours.h"
 #include "app/KeyName.h"
+#include "app/Roles.h"
 #include "app/version.h"
+#include "hotkey/HotkeyCapture.h"
+#include "pin/HotkeyPoll.h"
 #include "platform/Control.h"
 #include "platform/Window.h"
+#include "platform/WindowEvents.h"
+#include "settings/ConfigFile.h"
+#include "settings/Settings.h"
 
 namespace app {
 namespace {

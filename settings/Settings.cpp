@@ -1,5 +1,6 @@
 #include "settings/Settings.h"
 
+#include <cstdint>
 #include <optional>
 
 #include "platform/Control.h"
