@@ -129,6 +129,7 @@ void Win32Highlight::ShowFrame(const FrameDrawing& frame) {
                    SWP_NOACTIVATE);
     ::InvalidateRect(hwnd, nullptr, FALSE);
     ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    ::UpdateWindow(hwnd);  // painted now, not after the rest of the queue
 }
 
 void Win32Highlight::HideFrame(FrameEnd end) {

@@ -103,7 +103,14 @@ void ShowsAFrameRoundAPinnedWindow(const Paths& paths) {
     // On the screen: a band of four pixels, hollow inside; a point on it is
     // the window beneath's.
     const POINT onBand{(outer.left + outer.right) / 2, outer.top + 1};
-    const int band = BandWidthOnScreen({onBand.x, outer.top}, ::GetSysColor(COLOR_HIGHLIGHT));
+    // Painted a moment after it shows.
+    int band = 0;
+    WaitFor(
+        [&] {
+            band = BandWidthOnScreen({onBand.x, outer.top}, ::GetSysColor(COLOR_HIGHLIGHT));
+            return band == kThickness;
+        },
+        kPollMs);
     std::printf("band on the screen: %d pixels wide\n", band);
     EXPECT_EQ(band, kThickness);
     EXPECT_EQ(::WindowFromPoint(onBand), beneath);
@@ -144,12 +151,14 @@ void NoFrameOnUnpin(const Paths& paths) {
         return !target.Topmost();
     }));
     KeyUp(VK_F8);
-    EXPECT_TRUE(WaitFor([&] { return !FrameShows(program); }, kPollMs / 2));
+    const bool goneSoon = WaitFor([&] { return !FrameShows(program); }, kPollMs * 3 / 4);
+    WaitFor([&] { return !FrameShows(program); }, kShowsWithinMs);
     std::printf(
         "un-pinned %d ms after the frame showed; the frame gone %d ms after the un-pin\n",
         static_cast<int>(
             std::chrono::duration_cast<std::chrono::milliseconds>(unpinned - shown).count()),
         MsSince(unpinned));
+    EXPECT_TRUE(goneSoon);
     Pause(kNextPollMs);
 
     // A pin whose frame went, then an un-pin: nothing shows for it.
