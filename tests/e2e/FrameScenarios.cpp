@@ -11,8 +11,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The band's width at 96 dpi; the scenarios run at 96 dpi.
-constexpr int kThickness = 4;
+// The band's width: 4 pixels at 96 dpi, scaled to the screen's DPI.
+int Thickness() {
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return ::MulDiv(4, dpi, 96);
+}
 // The pinned window is looked for for a second, the frame shows for about
 // 0.6 s: both with room for a slow tick.
 constexpr int kShowsWithinMs = 1000;
@@ -42,9 +47,9 @@ bool NoFrameFor(const Program& program, int ms) {
 // band's colour: the band's width as it shows.
 int BandWidthOnScreen(POINT outerEdge, COLORREF colour) {
     const HDC screen = ::GetDC(nullptr);
+    constexpr int kAtMost = 32;  // wider than any band: something else in that colour
     int width = 0;
-    while (width < 4 * kThickness &&
-           ::GetPixel(screen, outerEdge.x, outerEdge.y + width) == colour) {
+    while (width < kAtMost && ::GetPixel(screen, outerEdge.x, outerEdge.y + width) == colour) {
         ++width;
     }
     ::ReleaseDC(nullptr, screen);
@@ -78,6 +83,7 @@ void ShowsAFrameRoundAPinnedWindow(const Paths& paths) {
     EXPECT_TRUE(showsAfterMs <= kShowsWithinMs);
     const auto shown = Clock::now();
     const HWND frame = FrameOf(program);
+    const int thickness = Thickness();
 
     // Just outside the window, which keeps the foreground and the focus.
     RECT window{};
@@ -87,10 +93,10 @@ void ShowsAFrameRoundAPinnedWindow(const Paths& paths) {
     std::printf("window %ld,%ld,%ld,%ld; frame %ld,%ld,%ld,%ld; shown %d ms after the pin\n",
                 window.left, window.top, window.right, window.bottom, outer.left, outer.top,
                 outer.right, outer.bottom, showsAfterMs);
-    EXPECT_EQ(outer.left, window.left - kThickness);
-    EXPECT_EQ(outer.top, window.top - kThickness);
-    EXPECT_EQ(outer.right, window.right + kThickness);
-    EXPECT_EQ(outer.bottom, window.bottom + kThickness);
+    EXPECT_EQ(outer.left, window.left - thickness);
+    EXPECT_EQ(outer.top, window.top - thickness);
+    EXPECT_EQ(outer.right, window.right + thickness);
+    EXPECT_EQ(outer.bottom, window.bottom + thickness);
     EXPECT_EQ(::GetForegroundWindow(), target.hwnd());
     EXPECT_EQ(::GetFocus(), target.hwnd());
     // Never in the taskbar or Alt+Tab, and owned by no window of the program.
@@ -108,11 +114,12 @@ void ShowsAFrameRoundAPinnedWindow(const Paths& paths) {
     WaitFor(
         [&] {
             band = BandWidthOnScreen({onBand.x, outer.top}, ::GetSysColor(COLOR_HIGHLIGHT));
-            return band == kThickness;
+            return band == thickness;
         },
         kPollMs);
-    std::printf("band on the screen: %d pixels wide\n", band);
-    EXPECT_EQ(band, kThickness);
+    std::printf("band on the screen: %d pixels wide at %d pixels for 4 at 96 dpi\n", band,
+                thickness);
+    EXPECT_EQ(band, thickness);
     EXPECT_EQ(::WindowFromPoint(onBand), beneath);
     const POINT inside{(window.left + window.right) / 2, (window.top + window.bottom) / 2};
     EXPECT_EQ(::WindowFromPoint(inside), target.hwnd());
