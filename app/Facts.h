@@ -14,6 +14,8 @@ namespace app::facts {
 // One window class per window.
 inline constexpr wchar_t kMainWindowClass[] = L"Orvane.frmPos";
 inline constexpr const wchar_t* kAboutWindowClass = about::kWindowClass;
+// The frame shown round a window the moment it is pinned.
+inline constexpr wchar_t kPinFrameWindowClass[] = L"Orvane.PinFrame";
 
 // The message a second start sends the running instance's main window,
 // registered by this name, asking it to show itself.

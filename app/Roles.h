@@ -7,6 +7,7 @@
 #include "platform/Desktop.h"
 #include "platform/FileStore.h"
 #include "platform/Help.h"
+#include "platform/Highlight.h"
 #include "platform/Text.h"
 #include "platform/TrayArea.h"
 #include "platform/Window.h"
@@ -21,6 +22,7 @@ struct Roles {
     platform::Help& help;
     platform::Window& window;
     platform::Controls& controls;
+    platform::Highlight& highlight;
 };
 
 }  // namespace app

@@ -13,6 +13,7 @@
 #include "platform/win32/Desktop_win.h"
 #include "platform/win32/FileStore_win.h"
 #include "platform/win32/Help_win.h"
+#include "platform/win32/Highlight_win.h"
 #include "platform/win32/MainWindow_win.h"
 #include "platform/win32/ProgramWindows_win.h"
 #include "platform/win32/ShellLibrary_win.h"
@@ -51,7 +52,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     win::Win32Help help(windows, shell);
     win::Win32MainWindow window(windows, kProgram);
     win::Win32Controls controls(windows, kProgram);
-    app::frmPos form({desktop, tray, files, text, help, window, controls});
+    win::Win32Highlight highlight(app::facts::kPinFrameWindowClass);
+    app::frmPos form({desktop, tray, files, text, help, window, controls, highlight});
     app::EventRouter events(form, form);
     return windows.Run(events, showCommand);
 }

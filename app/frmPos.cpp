@@ -32,7 +32,7 @@ bool AnotherInstanceRuns(InstanceLock lock) {
 
 frmPos::frmPos(const Roles& roles)
     : roles_(roles),
-      poll_(roles.desktop, roles.window),
+      poll_(roles.desktop, roles.window, roles.highlight),
       tray_(roles.tray, roles.window, u"" ORVANE_PRODUCT, pin::kPollMilliseconds),
       settings_(roles.files, roles.controls),
       capture_(roles.controls),

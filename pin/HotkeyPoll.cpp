@@ -20,6 +20,12 @@ void HotkeyPoll::Forget() {
 }
 
 void HotkeyPoll::Tick() {
+    TogglePressedWindow();
+    // After the toggle, never before it: the frame may wait, the toggle not.
+    frame_.Tick();
+}
+
+void HotkeyPoll::TogglePressedWindow() {
     // A press over a window that is left alone is used up all the same: it
     // doesn't flip the next window to come to the front.
     if (!presses_.IsNewPress(LookAtHotKey())) {
@@ -32,7 +38,9 @@ void HotkeyPoll::Tick() {
     if (LeavesAlone(desktop_, TargetWindow_)) {
         return;
     }
-    ToggleTopmost(desktop_, TargetWindow_, IsTopmost(TargetWindow_));
+    const bool wasTopmost = IsTopmost(TargetWindow_);
+    ToggleTopmost(desktop_, TargetWindow_, wasTopmost);
+    frame_.Toggled(TargetWindow_, wasTopmost);
 }
 
 }  // namespace pin

@@ -5,8 +5,10 @@
 #include <cstdint>
 
 #include "pin/KeyPresses.h"
+#include "pin/PinFrame.h"
 #include "platform/Desktop.h"
 #include "platform/Handle.h"
+#include "platform/Highlight.h"
 #include "platform/Window.h"
 
 namespace pin {
@@ -16,8 +18,8 @@ inline constexpr unsigned kPollMilliseconds = 200;
 
 class HotkeyPoll {
   public:
-    HotkeyPoll(platform::Desktop& desktop, platform::Window& window)
-        : desktop_(desktop), window_(window) {}
+    HotkeyPoll(platform::Desktop& desktop, platform::Window& window, platform::Highlight& highlight)
+        : desktop_(desktop), window_(window), frame_(highlight) {}
 
     // One tick of the timer.
     void Tick();
@@ -35,12 +37,14 @@ class HotkeyPoll {
 
   private:
     KeyLook LookAtHotKey();
+    void TogglePressedWindow();
 
     platform::Desktop& desktop_;
     platform::Window& window_;
     std::int16_t HotKey_ = 0;
     platform::Handle TargetWindow_ = 0;
     KeyPresses presses_;
+    PinFrame frame_;
 };
 
 }  // namespace pin

@@ -281,3 +281,29 @@ shoot "$work/screen.png"
   -fill "$desktop_colour" -draw 'color 0,0 floodfill' -draw 'color 819,0 floodfill' \
   -draw 'color 0,459 floodfill' -draw 'color 819,459 floodfill' "$docs/pinned.png"
 echo "saved $docs/pinned.png"
+
+# -------- The frame that confirms a pin: the first notepad clicked into,
+# un-pinned and pinned again; the screen is taken every moment while the
+# frame may show, and the first picture with the frame is kept (the pixel
+# just above the notepad's top edge no longer the one without it).
+xdotool mousemove --window "$pad" 200 120 click 1
+sleep 0.5
+xdotool keydown F8; sleep 0.12; xdotool keyup F8
+sleep 1.5
+eval "$(xdotool getwindowgeometry --shell "$pad")"
+above="%[pixel:p{$((X + WIDTH / 2)),$((Y - 2))}]"
+without=$(/usr/bin/convert "$work/screen.png" -format "$above" info:)
+xdotool keydown F8; sleep 0.12; xdotool keyup F8
+for i in $(seq 15); do shoot "$work/frame-$i.png"; done
+framed=""
+for i in $(seq 15); do
+  if [ "$(/usr/bin/convert "$work/frame-$i.png" -format "$above" info:)" != "$without" ]; then
+    framed="$work/frame-$i.png"
+    break
+  fi
+done
+[ -n "$framed" ] || { echo "screenshots: no frame after the pin" >&2; exit 1; }
+/usr/bin/convert "$framed" -crop 820x460+50+90 +repage \
+  -fill "$desktop_colour" -draw 'color 0,0 floodfill' -draw 'color 819,0 floodfill' \
+  -draw 'color 0,459 floodfill' -draw 'color 819,459 floodfill' "$docs/pin-frame.png"
+echo "saved $docs/pin-frame.png"

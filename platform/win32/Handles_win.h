@@ -100,6 +100,13 @@ struct MemoryDCTraits {
     static void Close(Handle h) { ::DeleteDC(h); }
 };
 
+// A window of the program's own that no form holds.
+struct WindowTraits {
+    using Handle = HWND;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { ::DestroyWindow(h); }
+};
+
 using UniqueHandle = Unique<KernelHandleTraits>;
 using UniqueBitmap = Unique<BitmapTraits>;
 using MemoryDC = Unique<MemoryDCTraits>;
@@ -108,6 +115,7 @@ using UniqueFile = Unique<FileHandleTraits>;
 using UniqueFont = Unique<FontTraits>;
 using UniqueBrush = Unique<BrushTraits>;
 using UniqueIcon = Unique<IconTraits>;
+using UniqueWindow = Unique<WindowTraits>;
 
 // A DLL of the system's, by its full path in the system folder and never by
 // bare name (SystemLibrary_win.cpp says why).

@@ -29,5 +29,6 @@ void AddLoadScenarios(Registry& registry);
 void AddReleaseScenarios(Registry& registry);
 void AddShellScenarios(Registry& registry);
 void AddPressScenarios(Registry& registry);
+void AddFrameScenarios(Registry& registry);
 
 }  // namespace e2e

@@ -37,6 +37,7 @@ int wmain(int argc, wchar_t** argv) {
     e2e::AddReleaseScenarios(registry);
     e2e::AddShellScenarios(registry);
     e2e::AddPressScenarios(registry);
+    e2e::AddFrameScenarios(registry);
     if (argc < 5) {
         std::fprintf(stderr, "usage: e2e_driver SCENARIO PROGRAM BROWSER_STUB PRODUCT\n");
         for (const auto& [name, scenario] : registry) {

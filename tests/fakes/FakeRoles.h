@@ -12,6 +12,7 @@
 #include "tests/fakes/FakeDesktop.h"
 #include "tests/fakes/FakeFiles.h"
 #include "tests/fakes/FakeHelp.h"
+#include "tests/fakes/FakeHighlight.h"
 #include "tests/fakes/FakeText.h"
 #include "tests/fakes/FakeTray.h"
 #include "tests/fakes/FakeWindow.h"
@@ -28,8 +29,9 @@ class FakeRoles {
     FakeHelp help{log};
     FakeWindow window{log};
     FakeControls controls{log};
+    FakeHighlight highlight{desktop};
 
-    app::Roles Roles() { return {desktop, tray, files, text, help, window, controls}; }
+    app::Roles Roles() { return {desktop, tray, files, text, help, window, controls, highlight}; }
 
     // The handlers that events go to, through the program's router.
     template <class Handlers>

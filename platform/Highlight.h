@@ -1,0 +1,72 @@
+// A brief frame drawn around another program's window: what the window
+// system says of that window's place on the screen and of the colours it
+// offers, and the frame itself, one window shown and hidden again.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/Handle.h"
+
+namespace platform {
+
+// A rectangle in screen pixels; right and bottom lie just outside it.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// One look at a window, all of it at the same moment.
+struct WindowOnScreen {
+    bool topmost = false;
+    // Visible and not minimised.
+    bool shown = false;
+    // The frame the user sees: without the invisible resize borders that
+    // Windows 10 and 11 count in the window's rectangle.
+    Rect frame;
+    // The whole of the monitor the window is on (most of it).
+    Rect monitor;
+    // That monitor's DPI.
+    int dpi = 96;
+};
+
+// The colours a frame may take, 0x00BBGGRR like GetSysColor's.
+struct SystemAccent {
+    bool highContrast = false;
+    // The accent colour where the window manager composes the screen
+    // (DwmGetColorizationColor), as it reports it: 0xAARRGGBB.
+    std::optional<std::uint32_t> colorization;
+    std::uint32_t selection = 0;  // COLOR_HIGHLIGHT
+};
+
+// The frame to draw: a band of this thickness just inside outer.
+struct FrameDrawing {
+    Rect outer;
+    int thickness = 0;
+    std::uint32_t colour = 0;  // 0x00BBGGRR
+    friend bool operator==(const FrameDrawing&, const FrameDrawing&) = default;
+};
+
+// How a frame that is showing goes.
+enum class FrameEnd { AtOnce, FadeOut };
+
+class Highlight {
+  public:
+    virtual ~Highlight() = default;
+
+    // Nothing when the window is gone.
+    virtual std::optional<WindowOnScreen> Look(Handle window) = 0;
+    virtual SystemAccent Colours() = 0;
+    // "Show animations in Windows" (SPI_GETCLIENTAREAANIMATION).
+    virtual bool AnimationsOn() = 0;
+
+    // Shown on top of every window, taking neither the focus nor a click.
+    virtual void ShowFrame(const FrameDrawing& frame) = 0;
+    // Nothing happens when no frame shows.
+    virtual void HideFrame(FrameEnd end) = 0;
+};
+
+}  // namespace platform
