@@ -67,13 +67,23 @@ LoadedConfig ParseConfig(std::string_view content) {
     return config;
 }
 
+// Built by appending only: a string operator+ that may insert in front pulls
+// libstdc++'s out-of-line replace into the release, and with it the library's
+// exception and thread-local runtime (GCC 14's mingw-w64).
 std::string PrintedNumberLine(int value) {
-    const std::string digits = std::to_string(value);
-    return (value < 0 ? digits : " " + digits) + " \r\n";
+    std::string line;
+    if (value >= 0) {
+        line += ' ';
+    }
+    line += std::to_string(value);
+    line += " \r\n";
+    return line;
 }
 
 std::string FormatConfig(std::int16_t hotKey, bool startInTray) {
-    return PrintedNumberLine(hotKey) + PrintedNumberLine(startInTray ? 1 : 0);
+    std::string content = PrintedNumberLine(hotKey);
+    content += PrintedNumberLine(startInTray ? 1 : 0);
+    return content;
 }
 
 std::optional<StartSettings> LoadConfig(platform::FileStore& files) {
