@@ -50,7 +50,6 @@ void frmPos::Form_Load() {
         return;
     }
     ApplyStoredSettings();
-    poll_.Forget();
 }
 
 void frmPos::Form_Unload() {
@@ -77,7 +76,9 @@ void frmPos::cmdSetKey_Click() {
 
 // The key is live from the next tick on, before the button confirms it; its
 // name replaces whatever the key typed into the box.  A key an input method
-// took for itself leaves everything as it was.
+// took for itself leaves everything as it was.  The press that chose the key
+// is forgotten once it is the hotkey: forgotten before, the poll would
+// forget the old key and find the new one's "pressed since" bit.
 void frmPos::Text1_KeyUp(std::int16_t& keyCode) {
     if (!hotkey::IsCapturable(keyCode)) {
         return;
@@ -139,6 +140,10 @@ void frmPos::ApplyStoredSettings() {
     const std::optional<settings::StartSettings> stored = settings_.Load();
     const settings::StartSettings start = stored.value_or(settings::StartSettings{});
     poll_.SetHotKey(start.hotKey);
+    // The timer already runs: whatever the key did before the program ran
+    // is forgotten before anything can show a message box, whose loop runs
+    // ticks (the check box's save below may show one).
+    poll_.Forget();
     AutoTray_ = start.autoTray;
     if (!stored) {
         return;  // the box keeps "F8" and stays unchecked

@@ -36,7 +36,12 @@ class HotkeyPoll {
     bool IsTopmost(platform::Handle hwnd);
 
   private:
-    KeyLook LookAtHotKey();
+    // One read of the hotkey, and the window in front when it was made.
+    struct Read {
+        KeyLook key;
+        platform::Handle front = 0;
+    };
+    Read ReadHotKey();
     void TogglePressedWindow();
 
     platform::Desktop& desktop_;
@@ -45,6 +50,11 @@ class HotkeyPoll {
     platform::Handle TargetWindow_ = 0;
     KeyPresses presses_;
     PinFrame frame_;
+    // The window in front at the last read, whether the keyboard can be read
+    // over it (asked once a window), and whether the last read worked.
+    platform::Handle front_ = 0;
+    bool keysReadableOverFront_ = true;
+    bool lastReadWorked_ = true;
 };
 
 }  // namespace pin

@@ -11,6 +11,11 @@ struct KeyLook {
     // The key went down since the last read, anyone's: a tap between two
     // polls leaves only this behind.  Auto-repeat sets it too.
     bool pressedSince = false;
+    // The read can be trusted to tell of this poll alone.  Not when it
+    // failed (it says 0, whatever the key did), nor when the read before it
+    // failed: whether a failed read takes the "pressed since" bit is not
+    // documented, so the bit may tell of a press no poll could see.
+    bool seen = true;
 };
 
 // From a GetAsyncKeyState result: negative while the key is down, the low
@@ -32,7 +37,13 @@ class KeyPresses {
     // True when this poll's read is a new press.  A key the last poll saw
     // down has had its press; a release and a second press before the next
     // poll can't be told from the keyboard's repeat, and count as the same.
+    // A read not seen is no press: it forgets instead, so a key held since
+    // then has had its press too.
     bool IsNewPress(KeyLook now);
+
+    // The press this poll found is not used up: the key, if still held,
+    // is a new press to the next poll.  (A tap, already let go, can't wait.)
+    void KeepForNextPoll() { downAtLastPoll_ = false; }
 
   private:
     bool downAtLastPoll_ = false;

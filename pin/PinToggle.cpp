@@ -11,6 +11,9 @@
 namespace pin {
 namespace {
 
+// The shell's window that stands in front while windows are switched.
+constexpr const char* kSwitchingClass = "ForegroundStaging";
+
 // The shell's top-level windows, by class.  Start, search and the action
 // centre of Windows 10 and 11 are top-level windows of the immersive
 // class; other programs' windows of that class sit inside a frame window
@@ -31,7 +34,7 @@ constexpr const char* kShellClasses[] = {
     "NotifyIconOverflowWindow",             // the hidden tray icons, Windows 7 to 10
     "TopLevelWindowForOverflowXamlIsland",  // the hidden tray icons, Windows 11
     "TaskSwitcherWnd",                      // Alt+Tab, Windows 7 and 8
-    "ForegroundStaging",                    // stands in front while windows are switched
+    kSwitchingClass,                        // stands in front while windows are switched
     "Shell_InputSwitchTopLevelWindow",      // the input-method switcher (Win+Space)
 };
 
@@ -57,6 +60,10 @@ bool FullScreenGameRuns(platform::Desktop& desktop) {
 
 bool IsTopmost(platform::Desktop& desktop, platform::Handle window) {
     return (desktop.GetExtendedStyle(window) & platform::kExStyleTopmost) != 0;
+}
+
+bool SwitchingWindows(platform::Desktop& desktop, platform::Handle window) {
+    return window == 0 || desktop.ClassName(window) == kSwitchingClass;
 }
 
 bool LeavesAlone(platform::Desktop& desktop, platform::Handle window) {

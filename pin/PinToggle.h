@@ -23,6 +23,11 @@ bool IsTopmost(platform::Desktop& desktop, platform::Handle window);
 // the screen: the un-pin would drop the game behind the desktop.
 bool LeavesAlone(platform::Desktop& desktop, platform::Handle window);
 
+// No window in front, or the shell's stand-in that holds the front while
+// one window hands it to another (Alt+Tab just let go): the window a press
+// is meant for is on its way.
+bool SwitchingWindows(platform::Desktop& desktop, platform::Handle window);
+
 // A pinned window loses its topmost state and drops to the bottom, behind
 // every other window; any other window is pinned.  Another thread's window
 // changes when that thread gets to it; the poll never waits for it, so a

@@ -44,8 +44,16 @@ class Desktop {
     // Negative while the key is down; the low bit says whether it was
     // pressed since the last call (anyone's call).
     virtual std::int16_t GetAsyncKeyState(std::int32_t key) = 0;
-    // 0 when no window is in front.
+    // 0 when no window is in front, and while another desktop (the lock
+    // screen, a UAC prompt) takes the input.
     virtual Handle GetForegroundWindow() = 0;
+    // Whether GetAsyncKeyState can be read while this window is in front (0:
+    // none).  Where it can't, a read fails and returns 0, whatever the key
+    // does: while another desktop takes the input, and over a window of a
+    // program that runs at a higher integrity level than this one (an
+    // administrator's, seen from a standard run).  A window whose program
+    // can't be asked counts as one it can't be read over.
+    virtual bool KeysReadableOver(Handle window) = 0;
     virtual std::uint32_t GetExtendedStyle(Handle window) = 0;
     // A z-order change only: position and size stay.
     [[nodiscard]] virtual bool SetWindowPos(Handle window, InsertAfter where,

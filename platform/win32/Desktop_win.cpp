@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <cwchar>
+#include <optional>
+
 #include "platform/win32/Encoding_win.h"
 #include "platform/win32/Handles_win.h"
 
@@ -10,6 +13,66 @@ namespace {
 
 // The longest class name RegisterClass accepts, and its NUL.
 constexpr int kClassNameChars = 257;
+// Room for a desktop's name, and its NUL.
+constexpr DWORD kDesktopNameChars = 256;
+
+// Whether two desktops have one name; false where either can't be read.
+bool SameName(HDESK a, HDESK b) {
+    wchar_t nameA[kDesktopNameChars] = {};
+    wchar_t nameB[kDesktopNameChars] = {};
+    DWORD needed = 0;
+    return a && b && ::GetUserObjectInformationW(a, UOI_NAME, nameA, sizeof nameA, &needed) &&
+           ::GetUserObjectInformationW(b, UOI_NAME, nameB, sizeof nameB, &needed) &&
+           std::wcscmp(nameA, nameB) == 0;
+}
+
+// Whether this thread's desktop takes the keyboard's input: not while the
+// lock screen, the log-on screen or a UAC prompt has it (the secure desktop,
+// which only the system may open).
+bool OnTheInputDesktop() {
+    const UniqueDesktop input(::OpenInputDesktop(0, FALSE, DESKTOP_READOBJECTS));
+    return SameName(input.get(), ::GetThreadDesktop(::GetCurrentThreadId()));
+}
+
+// A process's integrity level: the last part of its token's mandatory label
+// (0x2000 a standard run, 0x3000 an administrator's).  None where the token
+// can't be read, or where Windows has no integrity levels (XP).
+std::optional<DWORD> IntegrityLevel(HANDLE process) {
+    HANDLE raw = nullptr;
+    if (!::OpenProcessToken(process, TOKEN_QUERY, &raw)) {
+        return std::nullopt;
+    }
+    const UniqueHandle token(raw);
+    alignas(TOKEN_MANDATORY_LABEL)
+        BYTE label[sizeof(TOKEN_MANDATORY_LABEL) + SECURITY_MAX_SID_SIZE] = {};
+    DWORD size = 0;
+    if (!::GetTokenInformation(token.get(), TokenIntegrityLevel, label, sizeof label, &size)) {
+        return std::nullopt;
+    }
+    const PSID sid = reinterpret_cast<const TOKEN_MANDATORY_LABEL*>(label)->Label.Sid;
+    const UCHAR parts = *::GetSidSubAuthorityCount(sid);
+    if (parts == 0) {
+        return std::nullopt;
+    }
+    return *::GetSidSubAuthority(sid, parts - 1U);
+}
+
+// User Interface Privilege Isolation keeps the keyboard from a program while
+// a window of a higher integrity level is in front.  A process that can't be
+// asked (another user's, the system's) counts as higher.
+bool NotAboveThisProgram(DWORD processId) {
+    if (processId == ::GetCurrentProcessId()) {
+        return true;
+    }
+    const std::optional<DWORD> ours = IntegrityLevel(::GetCurrentProcess());
+    if (!ours) {
+        return true;  // no integrity levels, no isolation
+    }
+    const UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    const std::optional<DWORD> theirs =
+        process ? IntegrityLevel(process.get()) : std::optional<DWORD>();
+    return theirs && *theirs <= *ours;
+}
 
 }  // namespace
 
@@ -19,6 +82,19 @@ std::int16_t Win32Desktop::GetAsyncKeyState(std::int32_t key) {
 
 Handle Win32Desktop::GetForegroundWindow() {
     return AsHandle(::GetForegroundWindow());
+}
+
+// Asked once for each window that comes to the front, not at every poll.
+bool Win32Desktop::KeysReadableOver(Handle window) {
+    if (!OnTheInputDesktop()) {
+        return false;
+    }
+    if (window == 0) {
+        return true;  // nothing in front, on this desktop
+    }
+    DWORD processId = 0;
+    return ::GetWindowThreadProcessId(AsHwnd(window), &processId) != 0 &&
+           NotAboveThisProgram(processId);
 }
 
 std::uint32_t Win32Desktop::GetExtendedStyle(Handle window) {

@@ -14,6 +14,7 @@ class Win32Desktop final : public Desktop {
 
     std::int16_t GetAsyncKeyState(std::int32_t key) override;
     Handle GetForegroundWindow() override;
+    bool KeysReadableOver(Handle window) override;
     std::uint32_t GetExtendedStyle(Handle window) override;
     [[nodiscard]] bool SetWindowPos(Handle window, InsertAfter where, std::uint32_t flags) override;
     std::string ClassName(Handle window) override;

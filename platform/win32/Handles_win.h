@@ -107,7 +107,15 @@ struct WindowTraits {
     static void Close(Handle h) { ::DestroyWindow(h); }
 };
 
+// A desktop opened by name or as the input desktop (not GetThreadDesktop's).
+struct DesktopTraits {
+    using Handle = HDESK;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { ::CloseDesktop(h); }
+};
+
 using UniqueHandle = Unique<KernelHandleTraits>;
+using UniqueDesktop = Unique<DesktopTraits>;
 using UniqueBitmap = Unique<BitmapTraits>;
 using MemoryDC = Unique<MemoryDCTraits>;
 using UniqueLibrary = Unique<LibraryTraits>;

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "app/frmPos.h"
+#include "platform/Desktop.h"
 #include "settings/ConfigFile.h"
+#include "settings/Settings.h"
 #include "tests/app/KeyNameCases.h"
 #include "tests/fakes/FakeRoles.h"
 
@@ -65,6 +67,48 @@ TEST_F(StartupTest, StartInTrayChecksTheBoxSavesAndHides) {
     // (the stored key too), and once.
     EXPECT_EQ(fake.files.ReadConfig(), " 65 \r\n 1 \r\n");
     EXPECT_EQ(fake.Count("ReplaceFileContents"), 1);
+}
+
+// The timer runs before the start-up ends, and a message box runs ticks in
+// its loop: the start-up's save may show the save-failed one (here a virus
+// scanner holds the file from the moment it was read, so the file the next
+// start reads would say otherwise).  A key held through the start flips
+// nothing in those ticks, not even the box; a new press afterwards does.
+TEST_F(StartupTest, AKeyHeldThroughTheStartFlipsNothingWhileItsMessageShows) {
+    constexpr platform::Handle kMessageBox = 0x6100;
+    constexpr int kA = 65;
+    fake.files.WriteConfig("65\r\n1\r\n");  // A, and start in the tray: the check box saves
+    fake.files.heldOnceRead = true;
+    fake.desktop.exStyles = {{kMessageBox, 0}, {fakes::FakeWindow::kMainWindow, 0}};
+    fake.desktop.ownThreadWindows = {kMessageBox, fakes::FakeWindow::kMainWindow};
+    fake.desktop.foreground = fakes::FakeWindow::kMainWindow;
+    fake.desktop.keysDown = {kA};
+    fake.desktop.keysPressedSince = {kA};
+    int ticksInTheBox = 0;
+    fake.controls.whileMessageShows = [&] {
+        fake.desktop.foreground = kMessageBox;
+        for (int tick = 0; tick < 3; ++tick) {
+            form.Timer1_Timer();
+            ++ticksInTheBox;
+        }
+        fake.desktop.foreground = fakes::FakeWindow::kMainWindow;
+    };
+    form.Form_Load();
+    ASSERT_EQ(fake.controls.messageBoxes.size(), 1u);
+    EXPECT_EQ(fake.controls.messageBoxes[0], settings::kSaveFailedMessage);
+    EXPECT_EQ(ticksInTheBox, 3);
+    EXPECT_EQ(fake.desktop.exStyles[kMessageBox], 0u) << "the box was pinned";
+
+    // Let go, then pressed again over a window: that press is the user's.
+    constexpr platform::Handle kEditor = 0x5000;
+    fake.desktop.exStyles[kEditor] = 0;
+    fake.desktop.foreground = kEditor;
+    fake.desktop.keysDown.clear();
+    form.Timer1_Timer();
+    fake.desktop.keysDown = {kA};
+    fake.desktop.keysPressedSince = {kA};
+    form.Timer1_Timer();
+    EXPECT_EQ(fake.desktop.exStyles[kEditor], platform::kExStyleTopmost);
 }
 
 TEST_F(StartupTest, UncheckedFlagSavesNothingDuringStartUp) {

@@ -165,7 +165,7 @@ void CheckRelease(const std::wstring& exe) {
     EXPECT_EQ(pe.subsystem, WORD{IMAGE_SUBSYSTEM_WINDOWS_GUI});
     const std::vector<std::string> shipsWithWindows = {
         "KERNEL32.DLL", "USER32.DLL", "GDI32.DLL",  "SHELL32.DLL", "COMCTL32.DLL",
-        "GDIPLUS.DLL",  "OLE32.DLL",  "MSVCRT.DLL", "IMM32.DLL",
+        "GDIPLUS.DLL",  "OLE32.DLL",  "MSVCRT.DLL", "IMM32.DLL",   "ADVAPI32.DLL",
     };
     std::string list;
     for (const std::string& dll : pe.imports) {

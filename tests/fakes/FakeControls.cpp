@@ -28,6 +28,9 @@ void FakeControls::SetFocus(platform::Control control) {
 void FakeControls::ShowMessage(const std::string& text) {
     log_.push_back("MessageBox " + text);
     messageBoxes.push_back(text);
+    if (whileMessageShows) {
+        whileMessageShows();
+    }
 }
 
 }  // namespace fakes

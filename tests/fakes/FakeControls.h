@@ -1,6 +1,7 @@
 // The controls in memory, as the main window is designed.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -22,6 +23,9 @@ class FakeControls final : public platform::Controls {
     std::map<platform::Form, platform::Colour> formBackColours;
     platform::Control focused = platform::Control::Command1;
     std::vector<std::string> messageBoxes;
+    // What happens while a message box shows: its loop runs the program's
+    // other events (the timer's ticks among them) until it is dismissed.
+    std::function<void()> whileMessageShows;
 
     std::string GetText(platform::Control control) override { return texts[control]; }
     void SetText(platform::Control control, const std::string& text) override;

@@ -8,8 +8,15 @@ constexpr std::int16_t kPressedSinceLastCall = 0x0001;
 
 }  // namespace
 
+bool FakeDesktop::ReadsFail() const {
+    return anotherDesktopHasTheInput || unreadableWindows.count(foreground) != 0;
+}
+
 std::int16_t FakeDesktop::GetAsyncKeyState(std::int32_t key) {
     log_.push_back("GetAsyncKeyState " + std::to_string(key));
+    if (ReadsFail()) {
+        return 0;  // and the bit stays for the next read that works
+    }
     const std::int16_t down = keysDown.count(key) ? kKeyDown : std::int16_t{0};
     const std::int16_t pressed =
         keysPressedSince.erase(key) ? kPressedSinceLastCall : std::int16_t{0};
@@ -19,6 +26,12 @@ std::int16_t FakeDesktop::GetAsyncKeyState(std::int32_t key) {
 platform::Handle FakeDesktop::GetForegroundWindow() {
     log_.push_back("GetForegroundWindow");
     return foreground;
+}
+
+bool FakeDesktop::KeysReadableOver(platform::Handle window) {
+    log_.push_back("KeysReadableOver " + Hex(window));
+    return !anotherDesktopHasTheInput && unreadableWindows.count(window) == 0 &&
+           unaskableWindows.count(window) == 0;
 }
 
 std::uint32_t FakeDesktop::GetExtendedStyle(platform::Handle window) {

@@ -20,6 +20,16 @@ class FakeDesktop final : public platform::Desktop {
     // look takes the bit, as it does from every program.
     std::set<int> keysPressedSince;
     platform::Handle foreground = 0;
+    // Windows the keyboard can't be read over (an administrator's, seen from
+    // a standard run), and another desktop taking the input (the lock screen,
+    // a UAC prompt; nothing is in front for this program then): a read of
+    // the key state fails as Windows' does, it says 0 and leaves the "pressed
+    // since" bit where it was.
+    std::set<platform::Handle> unreadableWindows;
+    bool anotherDesktopHasTheInput = false;
+    // Windows whose program can't be asked: KeysReadableOver says no, and
+    // yet the keyboard can be read over them.
+    std::set<platform::Handle> unaskableWindows;
     // The windows there are; SetWindowPos fails for any other.
     std::map<platform::Handle, std::uint32_t> exStyles;
     // Class names of windows that have one worth telling.
@@ -34,6 +44,7 @@ class FakeDesktop final : public platform::Desktop {
 
     std::int16_t GetAsyncKeyState(std::int32_t key) override;
     platform::Handle GetForegroundWindow() override;
+    bool KeysReadableOver(platform::Handle window) override;
     std::uint32_t GetExtendedStyle(platform::Handle window) override;
     bool SetWindowPos(platform::Handle window, platform::InsertAfter where,
                       std::uint32_t flags) override;
@@ -44,6 +55,8 @@ class FakeDesktop final : public platform::Desktop {
     platform::NotificationState UserNotificationState() override;
 
   private:
+    bool ReadsFail() const;
+
     CallLog& log_;
 };
 

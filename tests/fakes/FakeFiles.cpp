@@ -48,14 +48,20 @@ bool FakeFiles::NormalFileExists(const std::string& path) {
 
 std::optional<std::string> FakeFiles::ReadFileHead(const std::string& path, std::size_t maxBytes) {
     log_.push_back("ReadFileHead " + std::to_string(maxBytes));
-    if (readsFail) {
+    if (readsFail || held_) {
         return std::nullopt;
     }
-    return platform::files::ReadFileHead(HostPath(path).string(), maxBytes);
+    std::optional<std::string> head =
+        platform::files::ReadFileHead(HostPath(path).string(), maxBytes);
+    held_ = heldOnceRead && head.has_value();
+    return head;
 }
 
 bool FakeFiles::ReplaceFileContents(const std::string& path, const std::string& content) {
     log_.push_back("ReplaceFileContents");
+    if (held_) {
+        return false;
+    }
     return platform::files::ReplaceFileContents(HostPath(path).string(), content);
 }
 

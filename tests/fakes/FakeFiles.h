@@ -19,7 +19,10 @@ class FakeFiles final : public platform::FileStore {
     FakeFiles(const FakeFiles&) = delete;
     FakeFiles& operator=(const FakeFiles&) = delete;
 
-    bool readsFail = false;             // files exist but can't be opened
+    bool readsFail = false;  // files exist but can't be opened
+    // Another program (a virus scanner) opens a file the moment this one has
+    // read it, sharing nothing: from then on it can be neither read nor written.
+    bool heldOnceRead = false;
     std::set<std::string> hiddenFiles;  // host paths that carry the hidden attribute
     // Where "C:\..." paths live on the host.
     std::filesystem::path HostPath(const std::string& windowsPath) const;
@@ -33,6 +36,7 @@ class FakeFiles final : public platform::FileStore {
   private:
     CallLog& log_;
     std::filesystem::path root_;
+    bool held_ = false;
 };
 
 }  // namespace fakes

@@ -1,6 +1,10 @@
 // The timer tick: pin or un-pin the foreground window at each press of the hotkey.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <string>
+
 #include "app/frmPos.h"
 #include "pin/PinToggle.h"
 #include "tests/fakes/FakeDesktop.h"
@@ -26,6 +30,12 @@ class PinToggleTest : public testing::Test {
         fake.desktop.exStyles[FakeWindow::kMainWindow] = 0;
         fake.desktop.foreground = kEditor;
     }
+    std::string LastSetWindowPos() {
+        const auto it = std::find_if(fake.log.rbegin(), fake.log.rend(), [](const std::string& e) {
+            return e.rfind("SetWindowPos", 0) == 0;
+        });
+        return it == fake.log.rend() ? std::string() : *it;
+    }
     bool EditorPinned() { return (fake.desktop.exStyles[kEditor] & kExStyleTopmost) != 0; }
     // The hotkey pressed on one tick and let go by the next.
     void PressOnce() {
@@ -45,6 +55,8 @@ class PinToggleTest : public testing::Test {
 //   d  down, held without a repeat since the last tick
 enum class Before { Start, Capture };
 
+constexpr int kF9 = 120;
+
 struct Trace {
     const char* what;
     // What the hotkey was doing when the program started, or when the key
@@ -52,11 +64,17 @@ struct Trace {
     Before event;
     char before;
     const char* keys;
-    // The window in front at each tick: e the editor, m the program's own,
-    // s the taskbar; the editor throughout when empty.
+    // The window in front at each tick, the editor throughout when empty:
+    //   e  the editor                  m  the program's own
+    //   s  the taskbar                 w  the stand-in of a switch (Alt+Tab let go)
+    //   n  nothing in front            l  the lock screen (another desktop; nothing in front)
+    //   a  an administrator's window: the keyboard can't be read over it
+    //   u  a window whose program can't be asked, but the keyboard can be read over it
     const char* fronts;
     // x where the window in front changes.
     const char* flips;
+    // The hotkey: F8, or the key chosen in the box.
+    int key = kF8;
 };
 
 constexpr Trace kTraces[] = {
@@ -70,37 +88,67 @@ constexpr Trace kTraces[] = {
     {"a stale bit at start-up", Before::Start, 't', "__D_", "", "..x."},
     {"a key held through start-up", Before::Start, 'D', "dD__D", "", "....x"},
     {"the press in the capture box", Before::Capture, 't', "__D", "", "..x"},
+    {"the press that chose another key in the box", Before::Capture, 't', "__D", "", "..x", kF9},
     {"a press over the program, held into another window", Before::Start, '_', "_DDd_D", "mmeeee",
      ".....x"},
     {"a tap over the program", Before::Start, '_', "_t_t", "mmee", "...x"},
+    {"a click into another window and a tap at once", Before::Start, '_', "_t_", "mee", ".x."},
     {"a press over the taskbar, held into another window", Before::Start, '_', "_DD_D", "sseee",
      "....x"},
+    // A press the program can't see flips nothing, whatever the failed reads
+    // did with the "pressed since" bit (the fake's keep it, as Windows' may).
+    {"a tap over an administrator's window, then a click into another", Before::Start, '_', "_t__",
+     "aaee", "...."},
+    {"a press held over an administrator's window into another", Before::Start, '_', "_DDd_",
+     "aaeee", "....."},
+    {"the next window's presses, from the second tick over it", Before::Start, '_', "__t_D_",
+     "aeeeee", "..x.x."},
+    {"a tap on the lock screen", Before::Start, '_', "_t___", "ellee", "....."},
+    {"a tap on the lock screen, locked with nothing in front", Before::Start, '_', "_t__", "nlee",
+     "...."},
+    {"a key held from the lock screen until a window is in front", Before::Start, '_', "_Ddd_",
+     "elnee", "....."},
+    {"a window whose program can't be asked", Before::Start, '_', "__D_t", "uuuuu", "..x.x"},
+    // While the windows change places, a press still held waits for the
+    // window on its way; a tap can't wait.
+    {"a press held over the stand-in of a switch", Before::Start, '_', "_Dd_", "ewee", "..x."},
+    {"a press held with nothing in front", Before::Start, '_', "_Ddd_", "ennee", "...x."},
+    {"a tap over the stand-in of a switch", Before::Start, '_', "_t__", "ewee", "...."},
 };
 
 // What the keyboard did since the last read: the bit stays until a read
-// takes it.
-void SetKey(fakes::FakeDesktop& desktop, char state) {
+// that works takes it.
+void SetKey(fakes::FakeDesktop& desktop, char state, int key = kF8) {
     desktop.keysDown.clear();
     if (state == 'D' || state == 'd') {
-        desktop.keysDown = {kF8};
+        desktop.keysDown = {key};
     }
     if (state == 'D' || state == 't') {
-        desktop.keysPressedSince.insert(kF8);
+        desktop.keysPressedSince.insert(key);
     }
 }
 
 // A press acts once: on the first tick that sees it, down or already let go,
 // never again while it is held; and what the key did before the program ran
-// or before it was chosen is no press.
+// or before it was chosen is no press, nor is what it did where the program
+// couldn't see it.
 TEST(PinTick, EachPressFlipsOnce) {
     constexpr platform::Handle kTaskbar = 0x7000;
+    constexpr platform::Handle kStandIn = 0x7100;
+    constexpr platform::Handle kAdmins = 0x7200;
+    constexpr platform::Handle kUnaskable = 0x7300;
     for (const Trace& trace : kTraces) {
         SCOPED_TRACE(trace.what);
         FakeRoles fake;
         app::frmPos form{fake.Roles()};
         fake.Connect(form);
-        fake.desktop.exStyles = {{kEditor, 0}, {FakeWindow::kMainWindow, 0}, {kTaskbar, 8}};
+        fake.desktop.exStyles = {{kEditor, 0},  {FakeWindow::kMainWindow, 0},
+                                 {kTaskbar, 8}, {kStandIn, 8},
+                                 {kAdmins, 0},  {kUnaskable, 0}};
         fake.desktop.classNames[kTaskbar] = "Shell_TrayWnd";
+        fake.desktop.classNames[kStandIn] = "ForegroundStaging";
+        fake.desktop.unreadableWindows = {kAdmins};
+        fake.desktop.unaskableWindows = {kUnaskable};
         fake.desktop.foreground = FakeWindow::kMainWindow;
         if (trace.event == Before::Start) {
             SetKey(fake.desktop, trace.before);
@@ -108,29 +156,41 @@ TEST(PinTick, EachPressFlipsOnce) {
         } else {
             form.Form_Load();
             form.cmdSetKey_Click();
-            SetKey(fake.desktop, trace.before);
-            std::int16_t key = kF8;
+            SetKey(fake.desktop, trace.before, trace.key);
+            std::int16_t key = static_cast<std::int16_t>(trace.key);
             form.Text1_KeyUp(key);
         }
         std::string flips;
+        char lastFront = 'm';
         for (std::size_t tick = 0; trace.keys[tick] != '\0'; ++tick) {
             const char front = trace.fronts[0] == '\0' ? 'e' : trace.fronts[tick];
-            fake.desktop.foreground = front == 'e'   ? kEditor
-                                      : front == 's' ? kTaskbar
-                                                     : FakeWindow::kMainWindow;
-            SetKey(fake.desktop, trace.keys[tick]);
+            const std::map<char, platform::Handle> windows = {
+                {'e', kEditor},  {'m', FakeWindow::kMainWindow},
+                {'s', kTaskbar}, {'w', kStandIn},
+                {'a', kAdmins},  {'u', kUnaskable},
+                {'n', 0},        {'l', 0}};
+            fake.desktop.foreground = windows.at(front);
+            fake.desktop.anotherDesktopHasTheInput = front == 'l';
+            SetKey(fake.desktop, trace.keys[tick], trace.key);
             const auto styles = fake.desktop.exStyles;
             fake.log.clear();
             form.Timer1_Timer();
             const bool flipped = styles != fake.desktop.exStyles;
             flips += flipped ? 'x' : '.';
             // One read a tick: a second would find the bit already taken.  A
-            // tick without a press asks nothing more, not even the shell
-            // about a game, so shell32 stays unloaded.
+            // tick without a press asks nothing more than the window in
+            // front, and whether the keyboard can be read over it when that
+            // is a new one (or none): not the shell about a game, so shell32
+            // stays unloaded.
             EXPECT_EQ(fake.Count("GetAsyncKeyState"), 1) << "tick " << tick;
+            EXPECT_EQ(fake.Count("GetForegroundWindow"), 1) << "tick " << tick;
+            const int asks = fake.Count("KeysReadableOver");
+            const bool newFront = front != lastFront || front == 'n' || front == 'l';
+            EXPECT_LE(asks, newFront ? 1 : 0) << "tick " << tick;
             if (front == 'e' && !flipped) {
-                EXPECT_EQ(fake.log.size(), 1u) << "tick " << tick;
+                EXPECT_EQ(fake.log.size(), 2u + static_cast<std::size_t>(asks)) << "tick " << tick;
             }
+            lastFront = front;
         }
         EXPECT_EQ(flips, trace.flips) << trace.keys;
     }
@@ -157,11 +217,11 @@ TEST_F(PinToggleTest, KeyDownPinsThenUnpins) {
         PressOnce();
         EXPECT_EQ(fake.desktop.exStyles[row.window], 0x108u) << "only the topmost bit changes";
         EXPECT_EQ(form.TargetWindow(), row.window);
-        EXPECT_EQ(fake.log.end()[-2], row.pin);
+        EXPECT_EQ(LastSetWindowPos(), row.pin);
 
         PressOnce();
         EXPECT_EQ(fake.desktop.exStyles[row.window], 0x100u);
-        EXPECT_EQ(fake.log.end()[-2], row.unpin);
+        EXPECT_EQ(LastSetWindowPos(), row.unpin);
     }
 }
 
