@@ -48,6 +48,40 @@ void EachPressFlipsOnce(const Paths& paths, const PressKind& kind) {
     EXPECT_EQ(failures, std::string());
 }
 
+// The common case after a switch: a click into another window and a tap of
+// the key at once, most often before the next poll.  That poll believes the
+// quiet reads made over the window before only where the keyboard could be
+// read over it, which is asked of each window as it comes to the front: here
+// a new one each time, over which no read has yet said anything.
+void TapsRightAfterASwitch(const Paths& paths) {
+    constexpr int kRounds = 16;
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    TargetWindow target;
+    const unsigned seed = ::GetTickCount();
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> phase(0, kPollMs - 1);
+    std::uniform_int_distribution<int> length(40, 120);
+    std::string failures;
+    for (int round = 0; round < kRounds; ++round) {
+        const TargetWindow before;  // in front from its start
+        // A poll or more reads the key up over it.
+        const int waitMs = kNextPollMs + phase(random);
+        Pause(waitMs);
+        target.BringToFront();
+        const int holdMs = length(random);
+        const int flips = FlipsOfOnePress(target.hwnd(), VK_F8, holdMs, kSettleMs);
+        if (flips != 1 || before.Topmost()) {
+            failures += " #" + std::to_string(round) + " (" + std::to_string(holdMs) + " ms, " +
+                        std::to_string(waitMs) +
+                        " ms after the window before came): " + std::to_string(flips) + " flips;";
+        }
+    }
+    std::printf("%d taps right after a switch of windows (seed %u)%s\n", kRounds, seed,
+                failures.empty() ? ", each one flip" : failures.c_str());
+    EXPECT_EQ(failures, std::string());
+}
+
 }  // namespace
 
 void AddPressScenarios(Registry& registry) {
@@ -60,6 +94,7 @@ void AddPressScenarios(Registry& registry) {
     registry["pin_presses"] = [](const Paths& paths) {
         EachPressFlipsOnce(paths, {"presses", 12, 300, 1200});
     };
+    registry["pin_taps_after_switch"] = TapsRightAfterASwitch;
 }
 
 }  // namespace e2e
