@@ -4,10 +4,13 @@
 // by the part of the program it belongs to; here they are together.
 #pragma once
 
+#include <cstdint>
+
 #include "about/AboutForm.h"
 #include "pin/HotkeyPoll.h"
 #include "platform/Control.h"
 #include "settings/ConfigFile.h"
+#include "tray/TrayIcon.h"
 
 namespace app::facts {
 
@@ -28,6 +31,11 @@ inline constexpr wchar_t kSettingsPathWide[] = L"C:\\TopConfig.ini";
 
 // How often the hotkey is polled.
 inline constexpr unsigned kPollMilliseconds = pin::kPollMilliseconds;
+
+// The tray icon's id and the message the shell sends the main window for it,
+// the icon's id in its first parameter and the event in its second.
+inline constexpr std::uint32_t kTrayIconId = tray::kIconId;
+inline constexpr std::uint32_t kTrayCallbackMessage = tray::kCallbackMessage;
 
 // The controls' child-window ids: this one for the first control of
 // platform::Control, then one more for each.

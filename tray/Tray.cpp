@@ -16,7 +16,19 @@ using platform::WindowState;
 // shell reports the add as failed.
 void Tray::AddIcon() {
     TrayData_ = MakeRecord(window_.MainWindow(), window_.MakeTrayIcon(), tip_);
-    retry_.AfterAdd(area_.ShellNotifyIcon(TrayMessage::Add, TrayData_));
+    const bool added = area_.ShellNotifyIcon(TrayMessage::Add, TrayData_);
+    if (added) {
+        AskForCallbacks();
+    }
+    retry_.AfterAdd(added);
+}
+
+// Once the shell shows the icon, the icon asks for its version of the
+// callbacks, which the shell forgets with every add.  Should the shell refuse,
+// the icon sends the first ones: the left button still brings the window
+// back, the keyboard's selection doesn't.
+void Tray::AskForCallbacks() {
+    (void)area_.ShellNotifyIcon(TrayMessage::SetVersion, TrayData_);
 }
 
 // A failed add is tried again while the window is hidden.  An add fails for
@@ -33,6 +45,7 @@ void Tray::Tick() {
     }
     if (area_.ShellNotifyIcon(TrayMessage::Add, TrayData_) ||
         area_.ShellNotifyIcon(TrayMessage::Modify, TrayData_)) {
+        AskForCallbacks();
         retry_.Stop();
     }
 }

@@ -24,7 +24,8 @@ class Tray {
     // start-in-tray setting.
     void WindowResized();
     // A mouse-move message of the main window, which may be the icon's
-    // callback: the left button on the icon brings the window back.
+    // callback: the left button on the icon brings the window back, and so
+    // does the keyboard's selection of the icon.
     void MouseMoved(const platform::MouseMove& event);
     // Explorer came back without our icon (or announces the taskbar afresh
     // at a new DPI).
@@ -38,6 +39,7 @@ class Tray {
 
   private:
     void AddIcon();
+    void AskForCallbacks();
     void Restore();
 
     platform::TrayArea& area_;

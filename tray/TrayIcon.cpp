@@ -31,6 +31,7 @@ platform::TrayRecord MakeRecord(platform::Handle window, platform::IconHandle ic
     record.uCallbackMessage = kCallbackMessage;
     record.hIcon = icon;
     record.szTip = TipField(tip);
+    record.uVersion = kCallbackVersion;
     return record;
 }
 
@@ -45,7 +46,9 @@ std::optional<std::uint32_t> TrayNotification(const platform::MouseMove& event,
 }
 
 bool IsRestoreRequest(const platform::MouseMove& event, std::uint32_t iconId) {
-    return TrayNotification(event, iconId) == platform::wm::kLButtonDown;
+    const std::optional<std::uint32_t> message = TrayNotification(event, iconId);
+    return message &&
+           (*message == platform::wm::kLButtonDown || *message == platform::nin::kKeySelect);
 }
 
 void AddRetry::AfterAdd(bool added) {

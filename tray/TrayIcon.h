@@ -36,7 +36,17 @@ platform::TrayRecord MakeRecord(platform::Handle window, platform::IconHandle ic
 std::optional<std::uint32_t> TrayNotification(const platform::MouseMove& event,
                                               std::uint32_t iconId);
 
-// Only the left button going down on the icon brings the window back.
+// The icon asks for the callbacks of version 3, in which the keyboard's
+// selection has a message of its own (in version 0 it reads as the right
+// button); the parameters are as in version 0, as TrayNotification reads
+// them.
+constexpr std::uint32_t kCallbackVersion = platform::kTrayVersion2000;
+
+// The left button going down on the icon brings the window back, and so
+// does the keyboard's selection of it (Win+B, the arrows, then Space or
+// Enter).  Nothing else: not the version's selection after the left
+// button's click, which the button going down has answered already, and
+// nothing of the right button or the menu key.
 bool IsRestoreRequest(const platform::MouseMove& event, std::uint32_t iconId);
 
 // At logon the shell may not be ready when the program goes to the tray: the

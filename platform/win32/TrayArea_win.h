@@ -1,5 +1,5 @@
-// The notification area for real: Shell_NotifyIconW with the record's first,
-// 152-byte layout, wide, so the tip reads right on every system.
+// The notification area for real: Shell_NotifyIconW with the record's Windows
+// 2000 layout (936 bytes), wide, so the tip reads right on every system.
 #pragma once
 
 #include "platform/TrayArea.h"

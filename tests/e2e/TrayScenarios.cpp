@@ -1,8 +1,10 @@
 // Minimising to the notification area and coming back, as Wine shows the tray.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -46,6 +48,54 @@ void LeftButtonOnTheIconRestores(const Paths& paths) {
     EXPECT_TRUE(WaitFor([] { return TrayIcons().empty(); }));  // gone before the button is up
     PostToIcon(icon, WM_LBUTTONUP);
     EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == program.main(); }));
+}
+
+// The callback the shell sends the main window for the icon: its id, and
+// the event.
+void PostCallback(const Program& program, UINT event) {
+    ::PostMessageW(program.main(), app::facts::kTrayCallbackMessage, app::facts::kTrayIconId,
+                   event);
+}
+
+// Win+B, the arrow keys to the icon, then Space or Enter.  Wine's tray has no
+// keyboard selection, so the driver sends what Windows' shell sends for it
+// once the icon has asked for the callbacks of version 3: NIN_KEYSELECT.
+void KeyboardSelectionRestores(const Paths& paths) {
+    ::DeleteFileW(kConfigPath);
+    Program program(paths.program);
+    program.Click(Id::cmdMini);
+    EXPECT_TRUE(WaitFor([&] { return InTray(program); }));  // the add, then its version
+    HWND icon = TrayIcons().front();
+
+    // The buttons on Wine's icon: its tray follows a button's release with
+    // the version's WM_CONTEXTMENU (right) and NIN_SELECT (left).  Then as
+    // the shell sends them: the keyboard's selection in version 0 (the right
+    // button), the menu key in version 3, the selection after a click
+    // alone.  Nothing brings the window back.
+    for (UINT message : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_LBUTTONUP}) {
+        PostToIcon(icon, message);
+    }
+    for (UINT event :
+         std::initializer_list<UINT>{WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU, NIN_SELECT}) {
+        PostCallback(program, event);
+    }
+    Pause(400);
+    EXPECT_TRUE(InTray(program));
+
+    // The selection, and a second one queued behind it, which finds the
+    // window back: the window shown and in front, the icon gone.
+    PostCallback(program, NIN_KEYSELECT);
+    PostCallback(program, NIN_KEYSELECT);
+    EXPECT_TRUE(WaitFor([&] { return Shown(program); }));
+    EXPECT_TRUE(WaitFor([] { return TrayIcons().empty(); }));
+    EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == program.main(); }));
+
+    // To the tray again: the fresh icon asks for its version again, and the
+    // left button on it still brings the window back.
+    program.Click(Id::cmdMini);
+    EXPECT_TRUE(WaitFor([&] { return InTray(program); }));
+    PostToIcon(TrayIcons().front(), WM_LBUTTONDOWN);
+    EXPECT_TRUE(WaitFor([&] { return Shown(program); }));
 }
 
 void MinimiseBoxGoesToTheTrayToo(const Paths& paths) {
@@ -199,6 +249,7 @@ void TheTipReadsRightUnderAWesternCodePage(const Paths& paths) {
 void AddTrayScenarios(Registry& registry) {
     registry["tray_button"] = TrayButtonHidesTheWindow;
     registry["tray_restore"] = LeftButtonOnTheIconRestores;
+    registry["tray_keyboard"] = KeyboardSelectionRestores;
     registry["tray_minimise_box"] = MinimiseBoxGoesToTheTrayToo;
     registry["start_in_tray"] = StartsInTheTrayAndPinsFromThere;
     registry["tray_explorer_restart"] = ExplorerRestartKeepsOneIcon;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/TrayArea.h"
+#include "platform/WindowEvents.h"
 #include "tests/fakes/CallLog.h"
 
 namespace fakes {
@@ -25,11 +26,27 @@ class FakeTray final : public platform::TrayArea {
     // Every add the shell was asked for, and every delete.
     std::vector<platform::TrayRecord> trayAdds;
     std::vector<platform::TrayRecord> trayDeletes;
-    // The icons the shell shows, by (window, id), with the image each shows.
-    std::map<std::pair<platform::Handle, std::uint32_t>, platform::IconHandle> trayIcons;
+    // The icons the shell shows, by (window, id), with the image each shows,
+    // and the version of the callbacks each asked for since its add (0 until
+    // it asks).
+    using Key = std::pair<platform::Handle, std::uint32_t>;
+    std::map<Key, platform::IconHandle> trayIcons;
+    std::map<Key, std::uint32_t> trayVersions;
 
     bool ShellNotifyIcon(platform::TrayMessage message,
                          const platform::TrayRecord& record) override;
+
+    // What the user does to a shown icon, and the callbacks the shell then
+    // sends the icon's window for it, by the version the icon asked for, as
+    // Microsoft's page for Shell_NotifyIcon gives them (and Wine's tray
+    // sends them for the mouse): in version 0 the keyboard's selection and
+    // its menu key come as the right button; in version 3 the selection is
+    // NIN_KEYSELECT, a left click ends with NIN_SELECT, and the right button
+    // and the menu key with WM_CONTEXTMENU.  All of them, even where the
+    // program takes the icon away half-way.  None for another version or an
+    // icon not shown.
+    enum class UserAction { LeftClick, RightClick, KeySelect, KeyMenu };
+    std::vector<platform::MouseMove> Callbacks(Key icon, UserAction action) const;
 
   private:
     CallLog& log_;

@@ -13,6 +13,7 @@ namespace {
 
 using fakes::FakeRoles;
 using fakes::FakeTray;
+using UserAction = fakes::FakeTray::UserAction;
 using fakes::FakeWindow;
 using platform::Control;
 using platform::MouseMove;
@@ -52,9 +53,21 @@ class TrayTest : public testing::Test {
     }
     // The image the shell shows for the program's icon, 0 for none.
     platform::IconHandle ShownImage() const {
-        const auto shown = fake.tray.trayIcons.find({FakeWindow::kMainWindow, 1});
+        const auto shown = fake.tray.trayIcons.find(kIcon);
         return shown == fake.tray.trayIcons.end() ? platform::IconHandle{} : shown->second;
     }
+    // The version of the callbacks the shell has for the program's icon.
+    std::uint32_t ShownVersion() const { return fake.tray.trayVersions.at(kIcon); }
+    // The user does something to the icon: the shell's callbacks, one by one.
+    void UserDoes(UserAction action) {
+        for (const MouseMove& callback : fake.tray.Callbacks(kIcon, action)) {
+            form.Form_MouseMove(callback);
+        }
+    }
+    // How often the window was brought back.
+    int Restores() const { return fake.Count("FocusMainWindow"); }
+
+    static constexpr FakeTray::Key kIcon{FakeWindow::kMainWindow, tray::kIconId};
     FakeRoles fake;
     app::frmPos form{fake.Roles()};
 };
@@ -81,6 +94,7 @@ TEST_F(TrayTest, TheRecord) {
     EXPECT_EQ(r.hIcon, FakeWindow::kFirstTrayIcon) << "the icon made for it";
     EXPECT_EQ(r.uFlags, 7u);
     EXPECT_EQ(r.uCallbackMessage, 0x200u);
+    EXPECT_EQ(r.uVersion, 3u) << "the callbacks of Windows 2000 on";
     // The product's name in UTF-16, whatever the code page; a NUL, then
     // blanks up to the 64th character.
     const std::u16string name = u"Orvane置顶工具";
@@ -117,17 +131,113 @@ TEST_F(TrayTest, OtherNotificationsDoNothing) {
     form.cmdMini_Click();
     fake.log.clear();
     // Pointer move; left button up and double click; right button down, up
-    // and double click.
-    for (std::uint32_t m : {0x200u, 0x202u, 0x203u, 0x204u, 0x205u, 0x206u}) {
+    // and double click; the selection after a left click, the shortcut menu.
+    for (std::uint32_t m : {0x200u, 0x202u, 0x203u, 0x204u, 0x205u, 0x206u, 0x400u, 0x7Bu}) {
         form.Form_MouseMove(TrayNotification(m));
     }
     EXPECT_TRUE(fake.log.empty());
     EXPECT_FALSE(fake.window.IsVisible());
 }
 
+// A notification that comes once the window is back (one queued behind the
+// one that brought it back, say) finds the icon's record filled and the
+// window normal: nothing happens.
 TEST_F(TrayTest, NotificationOnANormalWindowDoesNothing) {
+    form.cmdMini_Click();
     form.Form_MouseMove(TrayNotification(kLButtonDown));
+    ASSERT_EQ(fake.window.GetWindowState(), WindowState::Normal);
+    fake.log.clear();
+    for (std::uint32_t m : {kLButtonDown, 0x401u}) {
+        form.Form_MouseMove(TrayNotification(m));
+    }
     EXPECT_TRUE(fake.log.empty());
+}
+
+// Every icon the shell shows has asked for the callbacks of version 3, in
+// which the keyboard's selection has a message of its own: the shell forgets
+// the version with each add, so it follows each, the retry's and the new
+// taskbar's too.
+TEST_F(TrayTest, EveryIconAsksForTheCallbacksOfVersion3) {
+    form.cmdMini_Click();
+    EXPECT_EQ(fake.log, (fakes::CallLog{"SetWindowState 1", "MakeTrayIcon", "TrayAdd",
+                                        "TraySetVersion 3", "Hide"}));
+    EXPECT_EQ(ShownVersion(), 3u);
+
+    fake.tray.trayIcons.clear();  // Explorer restarted
+    fake.tray.trayVersions.clear();
+    form.TaskbarCreated();
+    EXPECT_EQ(ShownVersion(), 3u);
+
+    form.Form_MouseMove(TrayNotification(kLButtonDown));
+    fake.tray.shell = FakeTray::Shell::NotReady;
+    form.cmdMini_Click();
+    Ticks(10);
+    fake.tray.shell = FakeTray::Shell::Ready;
+    Ticks(5);
+    EXPECT_EQ(ShownVersion(), 3u) << "the retry's add";
+
+    form.Form_MouseMove(TrayNotification(kLButtonDown));
+    fake.tray.shell = FakeTray::Shell::TimesOut;
+    form.cmdMini_Click();
+    EXPECT_EQ(ShownVersion(), 0u) << "an add the shell didn't confirm";
+    Ticks(5);
+    EXPECT_EQ(ShownVersion(), 3u) << "once the retry finds the icon there";
+}
+
+// Win+B, the arrow keys to the icon, then Space or Enter: the window comes
+// back as from the left button.  (In the callbacks of version 0 this is the
+// right button, which does nothing.)
+TEST_F(TrayTest, TheKeyboardsSelectionRestores) {
+    form.cmdMini_Click();
+    fake.log.clear();
+    UserDoes(UserAction::KeySelect);
+    EXPECT_EQ(fake.window.GetWindowState(), WindowState::Normal);
+    EXPECT_TRUE(fake.window.IsVisible());
+    EXPECT_TRUE(fake.window.mainFocused);
+    EXPECT_TRUE(fake.tray.trayIcons.empty());
+    EXPECT_EQ(Restores(), 1);
+}
+
+// The left button as before: back at the button going down, once, and not
+// again at the selection that follows the click in version 3.  The
+// selection alone brings nothing back: only the button going down does.
+TEST_F(TrayTest, ALeftClickRestoresOnce) {
+    form.cmdMini_Click();
+    fake.log.clear();
+    UserDoes(UserAction::LeftClick);
+    EXPECT_TRUE(fake.window.IsVisible());
+    EXPECT_EQ(Restores(), 1);
+    EXPECT_EQ(fake.tray.trayDeletes.size(), 1u);
+
+    form.cmdMini_Click();
+    fake.log.clear();
+    form.Form_MouseMove(TrayNotification(0x400));
+    EXPECT_TRUE(fake.log.empty());
+    EXPECT_FALSE(fake.window.IsVisible());
+}
+
+// A second selection queued behind the first finds the window back already.
+TEST_F(TrayTest, TwoSelectionsRestoreOnce) {
+    form.cmdMini_Click();
+    fake.log.clear();
+    UserDoes(UserAction::KeySelect);
+    form.Form_MouseMove(TrayNotification(0x401));
+    EXPECT_EQ(Restores(), 1);
+}
+
+// The right button, and the keyboard's menu key (Shift+F10, or the
+// context-menu key) on the icon: nothing, in either version of the callbacks.
+TEST_F(TrayTest, TheRightButtonAndTheMenuKeyDoNothing) {
+    form.cmdMini_Click();
+    fake.log.clear();
+    UserDoes(UserAction::RightClick);
+    UserDoes(UserAction::KeyMenu);
+    fake.tray.trayVersions[kIcon] = 0;
+    UserDoes(UserAction::RightClick);
+    UserDoes(UserAction::KeyMenu);
+    EXPECT_TRUE(fake.log.empty());
+    EXPECT_FALSE(fake.window.IsVisible());
+    EXPECT_EQ(fake.tray.trayIcons.size(), 1u);
 }
 
 TEST_F(TrayTest, PointerMovementNeverRestores) {
@@ -157,6 +267,24 @@ TEST_F(TrayTest, AnIconTheShellDidNotConfirmStillRestores) {
     form.Form_MouseMove(TrayNotification(kLButtonDown));
     EXPECT_TRUE(fake.window.IsVisible());
     EXPECT_TRUE(fake.tray.trayIcons.empty());
+}
+
+// The first try after a failed add comes a second later, five ticks, as do
+// the ones after it: not at the next tick.
+TEST_F(TrayTest, TheFirstRetryComesAfterASecond) {
+    fake.tray.shell = FakeTray::Shell::NotReady;
+    form.cmdMini_Click();
+    ASSERT_EQ(fake.tray.trayAdds.size(), 1u);
+    Ticks(1);
+    EXPECT_EQ(fake.tray.trayAdds.size(), 1u) << "after one tick";
+    Ticks(3);
+    EXPECT_EQ(fake.tray.trayAdds.size(), 1u) << "after four ticks";
+    Ticks(1);
+    EXPECT_EQ(fake.tray.trayAdds.size(), 2u) << "after five ticks, a second";
+    Ticks(4);
+    EXPECT_EQ(fake.tray.trayAdds.size(), 2u);
+    Ticks(1);
+    EXPECT_EQ(fake.tray.trayAdds.size(), 3u) << "after two seconds";
 }
 
 // Gone to the tray a minute before the shell was up: the icon comes once it
