@@ -25,6 +25,11 @@ inline constexpr wchar_t kPinFrameWindowClass[] = L"Orvane.PinFrame";
 inline constexpr wchar_t kShowMessageName[] =
     L"Orvane.TopmostTool.ShowYourself.8F2C6A4E-2D1B-4C39-9E57-3A0B6D4F1C82";
 
+// The window property that marks the main window of the instance that took
+// the instance lock: a second start asks that window alone to show itself.
+inline constexpr wchar_t kRunningInstanceMark[] =
+    L"Orvane.TopmostTool.RunningInstance.8F2C6A4E-2D1B-4C39-9E57-3A0B6D4F1C82";
+
 // The settings file, always at this path.
 inline constexpr const char* kSettingsPath = settings::kConfigPath;
 inline constexpr wchar_t kSettingsPathWide[] = L"C:\\TopConfig.ini";

@@ -30,6 +30,7 @@ constexpr platform::win::ProgramDefinition kProgram{
     ORVANE_APP_TITLE,
     L"Local\\Orvane.TopmostTool.8F2C6A4E-2D1B-4C39-9E57-3A0B6D4F1C82",
     app::facts::kShowMessageName,
+    app::facts::kRunningInstanceMark,
     IDI_APP,
 };
 

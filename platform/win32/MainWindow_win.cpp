@@ -2,20 +2,53 @@
 
 #include <windows.h>
 
+#include <iterator>
+#include <string_view>
+#include <vector>
+
+#include "platform/RunningInstance.h"
 #include "platform/win32/Dpi_win.h"
 
 namespace platform::win {
+namespace {
+
+// What the mark holds: anything but null, which GetProp answers for a window
+// without it.
+const HANDLE kMarked = reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(1));
+
+// The top-level windows of the main window's class, and whether each carries
+// the running instance's mark.
+struct MainWindowSearch {
+    std::wstring_view mainClass;
+    const wchar_t* mark;
+    std::vector<platform::MainWindowFound> found;
+};
+
+BOOL CALLBACK NoteIfMainWindow(HWND window, LPARAM lParam) {
+    auto& search = *reinterpret_cast<MainWindowSearch*>(lParam);
+    wchar_t name[64] = {};
+    const int length = ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    if (length > 0 &&
+        std::wstring_view(name, static_cast<std::size_t>(length)) == search.mainClass) {
+        search.found.push_back({AsHandle(window), ::GetPropW(window, search.mark) != nullptr});
+    }
+    return TRUE;
+}
+
+}  // namespace
 
 Win32MainWindow::Win32MainWindow(ProgramWindows& windows, const ProgramDefinition& program)
     : windows_(windows),
       mutexName_(program.mutexName),
+      runningMark_(program.runningMarkName),
       mainClass_(program.mainForm.className),
       iconResource_(program.iconResource) {}
 
 // A mutex that exists already answers with a handle to it and
 // ERROR_ALREADY_EXISTS; one that an elevated instance made answers a standard
 // run with no handle and ERROR_ACCESS_DENIED, as its integrity label forbids
-// the access asked for.
+// the access asked for.  The instance that takes the lock marks its main
+// window at once: that is the window a second start asks to show itself.
 platform::InstanceLock Win32MainWindow::TakeInstanceLock() {
     instanceMutex_.reset(::CreateMutexW(nullptr, FALSE, mutexName_));
     const DWORD error = ::GetLastError();
@@ -23,23 +56,40 @@ platform::InstanceLock Win32MainWindow::TakeInstanceLock() {
         return error == ERROR_ACCESS_DENIED ? platform::InstanceLock::AccessDenied
                                             : platform::InstanceLock::Failed;
     }
-    return error == ERROR_ALREADY_EXISTS ? platform::InstanceLock::AlreadyTaken
-                                         : platform::InstanceLock::Taken;
+    if (error == ERROR_ALREADY_EXISTS) {
+        return platform::InstanceLock::AlreadyTaken;
+    }
+    ::SetPropW(windows_.MainHwnd(), runningMark_, kMarked);
+    return platform::InstanceLock::Taken;
 }
 
-// The running instance's main window is the one of the class that isn't
-// this start's own.  Only a process that may take the foreground (this one,
-// just started by the user) can pass that right on; the running one needs
-// it to come to the front.  The message is posted: this start never waits.
+// The mark goes first: a new start that finds the lock still taken then
+// asks no window rather than one that is about to close.
+void Win32MainWindow::ReleaseInstanceLock() {
+    if (const HWND main = windows_.MainHwnd()) {
+        ::RemovePropW(main, runningMark_);
+    }
+    instanceMutex_.reset();
+}
+
+// The running instance's main window is the marked one of the class; every
+// start makes its window before it asks for the lock, so the newest window
+// of the class, the first a search finds, may be another second start's
+// (platform/RunningInstance.h).  All are looked at with EnumWindows, not
+// walked one after another: a FindWindowEx walk goes on from the window it
+// reached, and ends early if that window, another start's, is gone
+// meanwhile.  Only a process that may take the foreground (this one, just
+// started by the user) can pass that right on; the running one needs it to
+// come to the front.  The message is posted: this start never waits.
 void Win32MainWindow::AskRunningInstanceToShow() {
-    const HWND own = windows_.MainHwnd();
-    HWND running = nullptr;
-    do {
-        running = ::FindWindowExW(nullptr, running, mainClass_, nullptr);
-    } while (running && running == own);
-    if (!running) {
+    MainWindowSearch search{mainClass_, runningMark_, {}};
+    ::EnumWindows(NoteIfMainWindow, reinterpret_cast<LPARAM>(&search));
+    const std::optional<Handle> asked =
+        platform::RunningInstanceWindow(search.found, AsHandle(windows_.MainHwnd()));
+    if (!asked) {
         return;
     }
+    const HWND running = AsHwnd(*asked);
     DWORD processId = 0;
     ::GetWindowThreadProcessId(running, &processId);
     ::AllowSetForegroundWindow(processId);

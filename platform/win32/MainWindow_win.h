@@ -12,7 +12,7 @@ class Win32MainWindow final : public platform::Window {
     Win32MainWindow(ProgramWindows& windows, const ProgramDefinition& program);
 
     platform::InstanceLock TakeInstanceLock() override;
-    void ReleaseInstanceLock() override { instanceMutex_.reset(); }
+    void ReleaseInstanceLock() override;
     void EndInstance() override { windows_.EndWithoutUnload(); }
     void AskRunningInstanceToShow() override;
     Handle MainWindow() override;
@@ -28,6 +28,8 @@ class Win32MainWindow final : public platform::Window {
     // Held from the load to the unload: a second start finds it there.
     const wchar_t* mutexName_;
     UniqueHandle instanceMutex_;
+    // The property on the main window while this instance holds the lock.
+    const wchar_t* runningMark_;
     const wchar_t* mainClass_;
     int iconResource_;
     // The tray's icon, the newest made.

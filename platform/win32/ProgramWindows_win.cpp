@@ -204,6 +204,10 @@ bool ProgramWindows::AnyWindowLeft(const FormWindow& closing) const {
 void ProgramWindows::OnDestroyed(FormWindow& form) {
     if (&form == main_.get()) {
         ::KillTimer(form.hwnd(), kTimer1);
+        // The running instance's mark goes with the lock at the unload; a
+        // window destroyed some other way takes none with it (a window's
+        // properties are to be removed before it is destroyed).
+        ::RemovePropW(form.hwnd(), program_.runningMarkName);
     }
     // The program ends with its last window; an open About window outlives
     // the main one.

@@ -28,6 +28,7 @@ struct ProgramDefinition {
     const char* appTitle;            // message boxes' caption
     const wchar_t* mutexName;        // tells a second start that one runs already
     const wchar_t* showMessageName;  // asks the running instance to show itself
+    const wchar_t* runningMarkName;  // the property on the running instance's main window
     int iconResource;
 };
 

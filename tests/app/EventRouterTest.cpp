@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "app/frmPos.h"
 #include "platform/Control.h"
+#include "tests/fakes/FakeRoles.h"
 
 namespace {
 
 using platform::Control;
 using platform::ControlId;
+using platform::WindowState;
 
 // Records the handlers raised, by name.
 class RecordingForm final : public app::FormEvents, public app::ControlEvents {
@@ -61,6 +64,54 @@ TEST(EventRouterTest, AClickRaisesThatControlsHandler) {
             c.handler ? std::vector<std::string>{c.handler} : std::vector<std::string>{};
         EXPECT_EQ(form.raised, expected) << static_cast<int>(c.control);
     }
+}
+
+// The window's own events, each to its one handler.
+TEST(EventRouterTest, TheWindowsEventsRaiseTheirHandlers) {
+    const struct {
+        void (app::EventRouter::*event)();
+        const char* handler;
+    } cases[] = {
+        {&app::EventRouter::Load, "Form_Load"},
+        {&app::EventRouter::Unload, "Form_Unload"},
+        {&app::EventRouter::Resize, "Form_Resize"},
+        {&app::EventRouter::Timer, "Timer1_Timer"},
+        {&app::EventRouter::TaskbarCreated, "TaskbarCreated"},
+        {&app::EventRouter::ShowRequested, "ShowRequested"},
+    };
+    for (const auto& c : cases) {
+        RecordingForm form;
+        app::EventRouter router(form, form);
+        (router.*c.event)();
+        EXPECT_EQ(form.raised, std::vector<std::string>{c.handler}) << c.handler;
+    }
+}
+
+// The two the window system raises for other programs, through the router
+// to the real handlers: Explorer started again (its tray lost every icon),
+// and a second start asking this one to show itself.  A new taskbar gets
+// the hidden window's icon back and shows nothing; the request brings the
+// window back from the tray.
+TEST(EventRouterTest, ANewTaskbarAndAShowRequestReachTheirHandlers) {
+    fakes::FakeRoles fake;
+    app::frmPos form(fake.Roles());
+    fake.Connect(form);
+    app::EventRouter router(form, form);
+    router.Load();
+    router.Clicked(ControlId(Control::cmdMini));
+    ASSERT_FALSE(fake.window.IsVisible());
+    ASSERT_EQ(fake.tray.trayIcons.size(), 1u);
+
+    fake.tray.trayIcons.clear();  // Explorer restarted
+    router.TaskbarCreated();
+    EXPECT_EQ(fake.tray.trayIcons.size(), 1u) << "the icon is back";
+    EXPECT_FALSE(fake.window.IsVisible()) << "and the window still hidden behind it";
+
+    router.ShowRequested();
+    EXPECT_TRUE(fake.window.IsVisible());
+    EXPECT_EQ(fake.window.GetWindowState(), WindowState::Normal);
+    EXPECT_TRUE(fake.window.mainFocused);
+    EXPECT_TRUE(fake.tray.trayIcons.empty());
 }
 
 TEST(EventRouterTest, KeysReleasedInTheBoxAloneAreItsKeyUp) {
