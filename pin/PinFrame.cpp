@@ -6,6 +6,7 @@
 
 #include "platform/Handle.h"
 #include "platform/Highlight.h"
+#include "platform/PixelRect.h"
 
 namespace pin {
 namespace {
@@ -22,9 +23,9 @@ int FrameThickness(int dpi) {
     return std::max(1, (kThicknessAtDesignDpi * dpi + kDesignDpi / 2) / kDesignDpi);
 }
 
-std::optional<platform::Rect> FrameAround(const platform::Rect& frame,
-                                          const platform::Rect& monitor, int thickness) {
-    const platform::Rect outer{
+std::optional<platform::PixelRect> FrameAround(const platform::PixelRect& frame,
+                                               const platform::PixelRect& monitor, int thickness) {
+    const platform::PixelRect outer{
         std::max(frame.left - thickness, monitor.left),
         std::max(frame.top - thickness, monitor.top),
         std::min(frame.right + thickness, monitor.right),
@@ -54,7 +55,7 @@ std::optional<platform::FrameDrawing> FrameFor(const platform::WindowOnScreen& w
         return std::nullopt;
     }
     const int thickness = FrameThickness(window.dpi);
-    const std::optional<platform::Rect> outer =
+    const std::optional<platform::PixelRect> outer =
         FrameAround(window.frame, window.monitor, thickness);
     if (!outer) {
         return std::nullopt;

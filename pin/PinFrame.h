@@ -8,6 +8,7 @@
 
 #include "platform/Handle.h"
 #include "platform/Highlight.h"
+#include "platform/PixelRect.h"
 
 namespace pin {
 
@@ -22,8 +23,8 @@ int FrameThickness(int dpi);
 // Just outside the window's visible frame, and clipped to its monitor, so
 // that a maximised window's frame lies on the screen, over the window's own
 // edge; nothing when the two don't meet.
-std::optional<platform::Rect> FrameAround(const platform::Rect& frame,
-                                          const platform::Rect& monitor, int thickness);
+std::optional<platform::PixelRect> FrameAround(const platform::PixelRect& frame,
+                                               const platform::PixelRect& monitor, int thickness);
 // The accent colour where the system has one; the selection colour where it
 // hasn't, and always in high contrast, whose colours the user chose.
 std::uint32_t FrameColour(const platform::SystemAccent& accent);

@@ -9,18 +9,9 @@
 #include <vector>
 
 #include "platform/FormDef.h"
+#include "platform/PixelRect.h"
 
 namespace platform {
-
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const PixelRect&) const = default;
-};
 
 struct ControlLayout {
     int id = 0;

@@ -7,17 +7,9 @@
 #include <optional>
 
 #include "platform/Handle.h"
+#include "platform/PixelRect.h"
 
 namespace platform {
-
-// A rectangle in screen pixels; right and bottom lie just outside it.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
 
 // One look at a window, all of it at the same moment.
 struct WindowOnScreen {
@@ -26,9 +18,9 @@ struct WindowOnScreen {
     bool shown = false;
     // The frame the user sees: without the invisible resize borders that
     // Windows 10 and 11 count in the window's rectangle.
-    Rect frame;
+    PixelRect frame;
     // The whole of the monitor the window is on (most of it).
-    Rect monitor;
+    PixelRect monitor;
     // That monitor's DPI.
     int dpi = 96;
 };
@@ -44,7 +36,7 @@ struct SystemAccent {
 
 // The frame to draw: a band of this thickness just inside outer.
 struct FrameDrawing {
-    Rect outer;
+    PixelRect outer;
     int thickness = 0;
     std::uint32_t colour = 0;  // 0x00BBGGRR
     friend bool operator==(const FrameDrawing&, const FrameDrawing&) = default;

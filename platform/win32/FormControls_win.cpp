@@ -12,6 +12,7 @@
 #include "platform/FormLayout.h"
 #include "platform/win32/FormWindow_win.h"
 #include "platform/win32/Encoding_win.h"
+#include "platform/PixelRect.h"
 
 namespace platform::win {
 UniqueFont FormWindow::CreateFormFont(const FontSpec& font) const {

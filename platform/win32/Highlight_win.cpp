@@ -24,7 +24,7 @@ COLORREF HollowColour(std::uint32_t band) {
     return static_cast<COLORREF>(band ^ 1);
 }
 
-Rect AsRect(const RECT& r) {
+PixelRect AsRect(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
@@ -70,7 +70,7 @@ std::optional<WindowOnScreen> Win32Highlight::Look(Handle window) {
 // Windows 10 and 11 count invisible resize borders in the window's
 // rectangle; the window manager knows the frame that shows.  The program is
 // per-monitor DPI aware, so both are in the screen's own pixels.
-Rect Win32Highlight::VisibleFrame(HWND hwnd) {
+PixelRect Win32Highlight::VisibleFrame(HWND hwnd) {
     using GetAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
     const auto getAttribute = ProcAddress<GetAttributeFn>(Dwm(), "DwmGetWindowAttribute");
     RECT rect{};
@@ -124,7 +124,7 @@ void Win32Highlight::ShowFrame(const FrameDrawing& frame) {
     ::KillTimer(hwnd, kFadeTimer);
     drawing_ = frame;
     SetAlpha(hwnd, 255);
-    const Rect& r = frame.outer;
+    const PixelRect& r = frame.outer;
     ::SetWindowPos(hwnd, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
                    SWP_NOACTIVATE);
     ::InvalidateRect(hwnd, nullptr, FALSE);

@@ -8,6 +8,7 @@
 
 #include "platform/Highlight.h"
 #include "platform/win32/Handles_win.h"
+#include "platform/PixelRect.h"
 
 namespace platform::win {
 
@@ -25,7 +26,7 @@ class Win32Highlight final : public Highlight {
   private:
     static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND FrameWindow();
-    Rect VisibleFrame(HWND hwnd);
+    PixelRect VisibleFrame(HWND hwnd);
     int MonitorDpi(HMONITOR monitor);
     void Paint(HWND hwnd);
     void FadeStep(HWND hwnd);

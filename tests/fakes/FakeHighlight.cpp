@@ -14,7 +14,7 @@ std::optional<platform::WindowOnScreen> FakeHighlight::Look(platform::Handle win
 }
 
 void FakeHighlight::ShowFrame(const platform::FrameDrawing& frame) {
-    const platform::Rect& r = frame.outer;
+    const platform::PixelRect& r = frame.outer;
     frames.push_back("show " + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
                      std::to_string(r.right) + "," + std::to_string(r.bottom) + " " +
                      std::to_string(frame.thickness) + " " + Hex(frame.colour));

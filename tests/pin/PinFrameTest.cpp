@@ -12,11 +12,11 @@
 
 namespace {
 
-using platform::Rect;
+using platform::PixelRect;
 
 constexpr platform::Handle kFirst = 0x5000;
 constexpr platform::Handle kSecond = 0x5100;
-constexpr Rect kSecondFrame{700, 200, 900, 300};
+constexpr PixelRect kSecondFrame{700, 200, 900, 300};
 
 // One character a tick, for the window being pinned:
 //   press:   P  a press pins the first window   Q  ... the second one
@@ -109,33 +109,33 @@ TEST(PinFrame, ShowsOnceAPinnedWindowIsOnTop) {
 // Just outside the visible frame, as wide as the monitor's DPI makes four
 // pixels at 96 dpi, and inside the monitor.
 TEST(PinFrame, FramesTheWindowOnItsMonitor) {
-    constexpr Rect kScreen{0, 0, 1920, 1080};
+    constexpr PixelRect kScreen{0, 0, 1920, 1080};
     const struct {
         const char* what;
-        Rect frame;
-        Rect monitor;
+        PixelRect frame;
+        PixelRect monitor;
         int dpi;
-        std::optional<Rect> outer;
+        std::optional<PixelRect> outer;
         int thickness;
     } rows[] = {
-        {"at 96 dpi", {100, 100, 500, 400}, kScreen, 96, Rect{96, 96, 504, 404}, 4},
-        {"at 120 dpi", {100, 100, 500, 400}, kScreen, 120, Rect{95, 95, 505, 405}, 5},
-        {"at 144 dpi", {100, 100, 500, 400}, kScreen, 144, Rect{94, 94, 506, 406}, 6},
-        {"at 192 dpi", {100, 100, 500, 400}, kScreen, 192, Rect{92, 92, 508, 408}, 8},
-        {"DPI not reported", {100, 100, 500, 400}, kScreen, 0, Rect{96, 96, 504, 404}, 4},
-        {"maximised", {0, 0, 1920, 1040}, kScreen, 96, Rect{0, 0, 1920, 1044}, 4},
+        {"at 96 dpi", {100, 100, 500, 400}, kScreen, 96, PixelRect{96, 96, 504, 404}, 4},
+        {"at 120 dpi", {100, 100, 500, 400}, kScreen, 120, PixelRect{95, 95, 505, 405}, 5},
+        {"at 144 dpi", {100, 100, 500, 400}, kScreen, 144, PixelRect{94, 94, 506, 406}, 6},
+        {"at 192 dpi", {100, 100, 500, 400}, kScreen, 192, PixelRect{92, 92, 508, 408}, 8},
+        {"DPI not reported", {100, 100, 500, 400}, kScreen, 0, PixelRect{96, 96, 504, 404}, 4},
+        {"maximised", {0, 0, 1920, 1040}, kScreen, 96, PixelRect{0, 0, 1920, 1044}, 4},
         {"maximised, its edges off the screen", {-8, -8, 1928, 1088}, kScreen, 96, kScreen, 4},
         {"partly off the monitor",
          {1800, 900, 2100, 1200},
          kScreen,
          96,
-         Rect{1796, 896, 1920, 1080},
+         PixelRect{1796, 896, 1920, 1080},
          4},
         {"on a monitor left of the main one",
          {-1900, 50, -100, 700},
          {-1920, 0, 0, 1080},
          96,
-         Rect{-1904, 46, -96, 704},
+         PixelRect{-1904, 46, -96, 704},
          4},
         {"off its monitor altogether", {2000, 100, 2300, 400}, kScreen, 96, std::nullopt, 4},
         {"touching its monitor's edge only", {1924, 100, 2300, 400}, kScreen, 96, std::nullopt, 4},

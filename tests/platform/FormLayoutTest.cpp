@@ -1,5 +1,6 @@
 // Both windows laid out from their twips at the DPIs Windows offers.
 #include "platform/FormLayout.h"
+#include "platform/PixelRect.h"
 
 #include <gtest/gtest.h>
 
