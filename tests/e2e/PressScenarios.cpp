@@ -16,6 +16,17 @@ struct PressKind {
     int longestMs;
 };
 
+// Moments at random against the poll; a scenario prints the seed with its
+// result.
+struct RandomMoments {
+    unsigned seed = ::GetTickCount();
+    std::mt19937 random{seed};
+    int PhaseMs() { return std::uniform_int_distribution<int>(0, kPollMs - 1)(random); }
+    int LengthMs(int shortestMs, int longestMs) {
+        return std::uniform_int_distribution<int>(shortestMs, longestMs)(random);
+    }
+};
+
 // Long enough after the release for a second flip to have shown: the tick
 // after the release, and one more.
 constexpr int kSettleMs = 2 * kPollMs;
@@ -24,17 +35,14 @@ void EachPressFlipsOnce(const Paths& paths, const PressKind& kind) {
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
     TargetWindow target;
-    const unsigned seed = ::GetTickCount();
-    std::mt19937 random(seed);
-    std::uniform_int_distribution<int> phase(0, kPollMs - 1);
-    std::uniform_int_distribution<int> length(kind.shortestMs, kind.longestMs);
+    RandomMoments moments;
     std::string failures;
     for (int press = 0; press < kind.count; ++press) {
         if (::GetForegroundWindow() != target.hwnd()) {
             target.BringToFront();
         }
-        const int waitMs = phase(random);
-        const int holdMs = length(random);
+        const int waitMs = moments.PhaseMs();
+        const int holdMs = moments.LengthMs(kind.shortestMs, kind.longestMs);
         Pause(waitMs);
         const int flips = FlipsOfOnePress(target.hwnd(), VK_F8, holdMs, kSettleMs);
         if (flips != 1) {
@@ -44,7 +52,8 @@ void EachPressFlipsOnce(const Paths& paths, const PressKind& kind) {
         }
     }
     std::printf("%d %s of %d-%d ms (seed %u)%s\n", kind.count, kind.name, kind.shortestMs,
-                kind.longestMs, seed, failures.empty() ? ", each one flip" : failures.c_str());
+                kind.longestMs, moments.seed,
+                failures.empty() ? ", each one flip" : failures.c_str());
     EXPECT_EQ(failures, std::string());
 }
 
@@ -58,18 +67,15 @@ void TapsRightAfterASwitch(const Paths& paths) {
     ::DeleteFileW(kConfigPath);
     Program program(paths.program);
     TargetWindow target;
-    const unsigned seed = ::GetTickCount();
-    std::mt19937 random(seed);
-    std::uniform_int_distribution<int> phase(0, kPollMs - 1);
-    std::uniform_int_distribution<int> length(40, 120);
+    RandomMoments moments;
     std::string failures;
     for (int round = 0; round < kRounds; ++round) {
         const TargetWindow before;  // in front from its start
         // A poll or more reads the key up over it.
-        const int waitMs = kNextPollMs + phase(random);
+        const int waitMs = kNextPollMs + moments.PhaseMs();
         Pause(waitMs);
         target.BringToFront();
-        const int holdMs = length(random);
+        const int holdMs = moments.LengthMs(40, 120);
         const int flips = FlipsOfOnePress(target.hwnd(), VK_F8, holdMs, kSettleMs);
         if (flips != 1 || before.Topmost()) {
             failures += " #" + std::to_string(round) + " (" + std::to_string(holdMs) + " ms, " +
@@ -77,7 +83,7 @@ void TapsRightAfterASwitch(const Paths& paths) {
                         " ms after the window before came): " + std::to_string(flips) + " flips;";
         }
     }
-    std::printf("%d taps right after a switch of windows (seed %u)%s\n", kRounds, seed,
+    std::printf("%d taps right after a switch of windows (seed %u)%s\n", kRounds, moments.seed,
                 failures.empty() ? ", each one flip" : failures.c_str());
     EXPECT_EQ(failures, std::string());
 }
