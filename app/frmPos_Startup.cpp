@@ -10,6 +10,7 @@
 #include "app/KeyName.h"
 #include "platform/Control.h"
 #include "platform/Window.h"
+#include "platform/WindowEvents.h"
 #include "settings/ConfigFile.h"
 #include "settings/Settings.h"
 

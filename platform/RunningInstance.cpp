@@ -1,5 +1,10 @@
 #include "platform/RunningInstance.h"
 
+#include <optional>
+#include <span>
+
+#include "platform/Handle.h"
+
 namespace platform {
 
 std::optional<Handle> RunningInstanceWindow(std::span<const MainWindowFound> found, Handle own) {
