@@ -63,14 +63,16 @@ void HotkeyPoll::TogglePressedWindow() {
     if (TargetWindow_ == window_.MainWindow()) {
         return;  // never pin or un-pin ourselves
     }
-    // Only while the windows change places (Alt+Tab just let go) a press
-    // still held waits for the window on its way to the front.
-    if (SwitchingWindows(desktop_, TargetWindow_)) {
-        presses_.KeepForNextPoll();
-        return;
-    }
-    if (LeavesAlone(desktop_, TargetWindow_)) {
-        return;
+    switch (JudgeFrontWindow(desktop_, TargetWindow_)) {
+        case PressedOver::WindowOnItsWay:
+            // Only while the windows change places (Alt+Tab just let go) a
+            // press still held waits for the window on its way to the front.
+            presses_.KeepForNextPoll();
+            return;
+        case PressedOver::WindowLeftAlone:
+            return;
+        case PressedOver::WindowToToggle:
+            break;
     }
     const bool wasTopmost = IsTopmost(TargetWindow_);
     ToggleTopmost(desktop_, TargetWindow_, wasTopmost);

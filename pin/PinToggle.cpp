@@ -34,18 +34,10 @@ constexpr const char* kShellClasses[] = {
     "NotifyIconOverflowWindow",             // the hidden tray icons, Windows 7 to 10
     "TopLevelWindowForOverflowXamlIsland",  // the hidden tray icons, Windows 11
     "TaskSwitcherWnd",                      // Alt+Tab, Windows 7 and 8
-    kSwitchingClass,                        // stands in front while windows are switched
     "Shell_InputSwitchTopLevelWindow",      // the input-method switcher (Win+Space)
 };
 
-bool IsShellWindow(platform::Desktop& desktop, platform::Handle window) {
-    if (window == 0) {
-        return false;  // nothing in front: passed on, harmlessly
-    }
-    if (window == desktop.ShellWindow() || window == desktop.DesktopWindow()) {
-        return true;
-    }
-    const std::string name = desktop.ClassName(window);
+bool IsShellClass(const std::string& name) {
     return std::any_of(std::begin(kShellClasses), std::end(kShellClasses),
                        [&](const char* shellClass) { return name == shellClass; });
 }
@@ -62,12 +54,21 @@ bool IsTopmost(platform::Desktop& desktop, platform::Handle window) {
     return (desktop.GetExtendedStyle(window) & platform::kExStyleTopmost) != 0;
 }
 
-bool SwitchingWindows(platform::Desktop& desktop, platform::Handle window) {
-    return window == 0 || desktop.ClassName(window) == kSwitchingClass;
-}
-
-bool LeavesAlone(platform::Desktop& desktop, platform::Handle window) {
-    return IsShellWindow(desktop, window) || FullScreenGameRuns(desktop);
+// The class name is read once: it crosses into the window's process.
+PressedOver JudgeFrontWindow(platform::Desktop& desktop, platform::Handle window) {
+    if (window == 0) {
+        return PressedOver::WindowOnItsWay;
+    }
+    const std::string name = desktop.ClassName(window);
+    if (name == kSwitchingClass) {
+        return PressedOver::WindowOnItsWay;
+    }
+    const bool shellWindow =
+        window == desktop.ShellWindow() || window == desktop.DesktopWindow() || IsShellClass(name);
+    if (shellWindow || FullScreenGameRuns(desktop)) {
+        return PressedOver::WindowLeftAlone;
+    }
+    return PressedOver::WindowToToggle;
 }
 
 void ToggleTopmost(platform::Desktop& desktop, platform::Handle window, bool topmost) {
