@@ -84,7 +84,8 @@ Handle Win32Desktop::GetForegroundWindow() {
     return AsHandle(::GetForegroundWindow());
 }
 
-// Asked once for each window that comes to the front, not at every poll.
+// Opens the input desktop and the front window's process each time: the poll
+// asks only when the window in front changes, or while none is.
 bool Win32Desktop::KeysReadableOver(Handle window) {
     if (!OnTheInputDesktop()) {
         return false;
