@@ -93,6 +93,15 @@ std::string Show(const std::wstring& s) {
     return Show(Utf8(s));
 }
 
+std::string Show(HWND window) {
+    if (!window) {
+        return "no window";
+    }
+    char handle[32];
+    std::snprintf(handle, sizeof(handle), "%p", static_cast<void*>(window));
+    return std::string(handle) + " of class " + Show(ClassOf(window));
+}
+
 bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (true) {

@@ -37,6 +37,8 @@ inline std::string Show(bool v) {
 inline std::string Show(const wchar_t* s) {
     return Show(std::wstring(s));
 }
+// A window by its handle and class: a handle alone would read as a bool.
+std::string Show(HWND window);
 template <class T>
 concept Number = std::is_arithmetic_v<T>;
 template <Number T>
