@@ -1,12 +1,9 @@
 #include "app/Colours.h"
 
-#include "about/AboutColours.h"
-#include "platform/Control.h"
-#include "platform/Controls.h"
+#include "about/About.h"
 
 namespace app {
 
-using platform::Control;
 namespace {
 
 // As designed: lavender with a blue link that turns red under the pointer;
@@ -39,13 +36,6 @@ FormColours HighContrast(const SystemColours& system) {
 
 FormColours ColoursFor(bool highContrast, const SystemColours& system) {
     return highContrast ? HighContrast(system) : Designed(system);
-}
-
-void ColourMainWindow(platform::Controls& controls, const FormColours& colours) {
-    controls.SetFormBackColour(platform::Form::Main, colours.mainBack);
-    controls.SetBackColour(Control::CbAuto, colours.checkBoxBack);
-    controls.SetForeColour(Control::CbAuto, colours.checkBoxText);
-    controls.SetForeColour(Control::LbQQ, colours.link.atRest);
 }
 
 }  // namespace app

@@ -3,16 +3,24 @@
 // each part of the two windows takes.
 #pragma once
 
-#include "about/AboutColours.h"
-#include "platform/Controls.h"
-#include "platform/SystemColours.h"
+#include <cstdint>
+
+#include "about/About.h"
 
 namespace app {
 
 using about::AboutColours;
+using about::Colour;
 using about::LinkColours;
-using platform::Colour;
-using platform::SystemColours;
+
+// The system's colours a window may take, as GetSysColor reports them.
+struct SystemColours {
+    Colour window = 0;      // COLOR_WINDOW
+    Colour buttonFace = 0;  // COLOR_BTNFACE
+    Colour windowText = 0;  // COLOR_WINDOWTEXT
+    Colour hotLight = 0;    // COLOR_HOTLIGHT
+    friend bool operator==(const SystemColours&, const SystemColours&) = default;
+};
 
 // The main window and its check box, as designed.
 constexpr Colour kLavender = 0x00FFC0C0;
@@ -26,9 +34,5 @@ struct FormColours {
 };
 
 FormColours ColoursFor(bool highContrast, const SystemColours& system);
-
-// Hands each part of the main window its colour, the contact line at rest;
-// the About window takes its own (about::HelpLinks).
-void ColourMainWindow(platform::Controls& controls, const FormColours& colours);
 
 }  // namespace app

@@ -4,13 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "platform/Text.h"
-
 namespace app {
 
 constexpr int kLastAnsiCode = 255;
 
-std::optional<std::string> KeyName(std::int16_t code, platform::Text& text) {
+std::optional<std::string> KeyName(std::int16_t code, Characters& characters) {
     if (code >= kVkF1 && code <= kVkF12) {
         std::string name = "F";
         name += std::to_string(code - kVkF1 + 1);
@@ -19,10 +17,11 @@ std::optional<std::string> KeyName(std::int16_t code, platform::Text& text) {
     if (code < 0 || code > kLastAnsiCode) {
         return std::nullopt;
     }
-    if (std::optional<std::string> ansi = text.AnsiCharacter(static_cast<std::uint8_t>(code))) {
+    if (std::optional<std::string> ansi =
+            characters.AnsiCharacter(static_cast<std::uint8_t>(code))) {
         return ansi;
     }
-    if (std::optional<std::string> typed = text.KeyboardCharacter(code)) {
+    if (std::optional<std::string> typed = characters.KeyboardCharacter(code)) {
         return typed;
     }
     return std::to_string(code);

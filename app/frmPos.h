@@ -1,66 +1,107 @@
-// frmPos, the program's main window: its event handlers, and the subsystems
-// they hand the work to.
-//
-// The window itself is the window system's; this class is what it does.  Each
-// handler runs to completion on the window thread before the next event: none
-// of them runs the window system's message loop.
+// frmPos, the program's main window: the window and its controls, and the
+// handlers of their events, named after the control and the event.  Each
+// hands the work to the part that owns it: the poll pins, the tray icon
+// hides and brings back, the settings file remembers, the About window and
+// the browser help.  Each runs to completion on the window thread.
 #pragma once
 
-#include <cstdint>
+#include <windows.h>
 
-#include "about/HelpLinks.h"
+#include <cstdint>
+#include <optional>
+#include <utility>
+
+#include "about/AboutWindow_win.h"
+#include "about/Browser_win.h"
 #include "app/Colours.h"
-#include "app/FormEvents.h"
-#include "app/Roles.h"
-#include "hotkey/HotkeyCapture.h"
+#include "app/Facts.h"
 #include "pin/HotkeyPoll.h"
-#include "settings/Settings.h"
-#include "tray/Tray.h"
+#include "platform/win32/Desktop_win.h"
+#include "platform/win32/Highlight_win.h"
+#include "platform/win32/Instance_win.h"
+#include "platform/win32/Window_win.h"
+#include "tray/TrayIcon_win.h"
 
 namespace app {
 
-// The handlers of the window's events and of its controls' are one object;
-// each subsystem owns its own state.
-class frmPos final : public FormEvents, public ControlEvents {
+class frmPos {
   public:
-    explicit frmPos(const Roles& roles);
+    frmPos();
+    frmPos(const frmPos&) = delete;
+    frmPos& operator=(const frmPos&) = delete;
 
-    void Form_Load() override;
-    void Form_Unload() override;
-    void Timer1_Timer() override;
-    void cmdSetKey_Click() override;
-    void Text1_KeyUp(std::int16_t& keyCode) override;
-    void CbAuto_Click() override;
-    void cmdMini_Click() override;
-    void Form_Resize() override;
-    void Form_MouseMove(const platform::MouseMove& event) override;
-    void TaskbarCreated() override;
-    void ShowRequested() override;
-    void Command1_Click() override;
-    void LbQQ_Click() override;
-    void LbQQ_MouseMove(const platform::MouseMove& event) override;
-    void ColoursChanged(const FormColours& colours) override;
-
-    bool IsTopmost(platform::Handle hwnd) { return poll_.IsTopmost(hwnd); }
-
-    // The form-level state the handlers share.
-    std::int16_t HotKey() const { return poll_.HotKey(); }
-    std::int16_t AutoTray() const { return AutoTray_; }
-    platform::Handle TargetWindow() const { return poll_.TargetWindow(); }
+    // Makes the window, loads it and runs the message loop until no window of
+    // the program is left; the exit code.
+    int Run(int showCommand);
+    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
+    // The events, and what their handlers share (frmPos_win.cpp).
+    void Form_Load();
+    void Form_Unload();
+    void Form_Resize();
+    void Timer1_Timer();
+    void cmdSetKey_Click();
+    void Text1_KeyUp(std::int16_t keyCode);
+    void CbAuto_Click();
+    void cmdMini_Click();
+    void Command1_Click();
+    void LbQQ_Click();
+    void TrayIcon_Callback(WPARAM iconId, LPARAM event);
+    void TaskbarCreated();
+    void ShowRequested();
+    void OnClick(Control control);
+    void Unload();
     void ApplyStoredSettings();
     void SetCbAutoValue(bool checked);
     void ShowHotKeyName(std::int16_t key);
-    void SaveConfig(settings::LostChange lost = settings::LostChange::Tell);
+    void SaveConfig(bool tellOfALostChange = true);
+    void RestoreFromTray();
+    void BringToFront();
 
-    Roles roles_;
-    std::int16_t AutoTray_ = 0;  // as read at start-up
+    // The window and its controls (frmPosWindow_win.cpp).
+    bool Create();
+    void ApplyDpi(int dpi, const RECT* suggested);
+    void FollowSystemColours();
+    LRESULT ControlColour(UINT message, HDC dc, HWND control);
+    bool OverLink(std::optional<POINT> at) const;  // none: where the pointer is
+    void SetLinkHot(bool hot);
+    void PaintNow();
+    // Gives back the keyboard focus the window had when it was left.
+    void KeepFocus(bool activated);
+    HWND Item(Control control) const { return ::GetDlgItem(hwnd_, ControlId(control)); }
+    bool IsChecked(Control control) const;
+    void SetText(Control control, const char* utf8);
+    void ShowMessage(const char* utf8);
+
+    static constexpr UINT_PTR kTimer1 = 1;
+
+    HWND hwnd_ = nullptr;
+    int dpi_ = platform::win::kDesignDpi;
+    UINT taskbarCreatedMessage_ = 0;
+    platform::win::WindowIcons icons_;
+    platform::win::UniqueFont fonts_[3];
+    std::optional<std::pair<bool, SystemColours>> system_;  // high contrast, as last read
+    FormColours colours_;
+    platform::win::UniqueBrush backBrush_;
+    platform::win::UniqueBrush checkBoxBrush_;
+    bool linkHot_ = false;
+    bool linkPressed_ = false;
+    HWND lastFocus_ = nullptr;
+
+    std::int16_t AutoTray_ = 0;     // as read at start-up
+    bool capturing_ = false;        // the set-hotkey button's state
+    bool saveFailureTold_ = false;  // at most once a run
+    bool ending_ = false;           // another instance runs: no unload
+    bool unloaded_ = false;
+    platform::win::ShellLibrary shell_;  // before the parts that use it
+    platform::win::InstanceLock instance_;
+    platform::win::Win32Desktop desktop_;
+    platform::win::Win32Highlight highlight_;
     pin::HotkeyPoll poll_;
-    tray::Tray tray_;
-    settings::Settings settings_;
-    hotkey::HotkeyCapture capture_;
-    about::HelpLinks help_;
+    tray::TrayIcon tray_;
+    about::AboutWindow about_;
+    about::Browser browser_;
 };
 
 }  // namespace app

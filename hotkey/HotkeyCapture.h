@@ -4,8 +4,6 @@
 
 #include <cstdint>
 
-#include "platform/Controls.h"
-
 namespace hotkey {
 
 constexpr const char* kCaptionIdle = "设置热键";
@@ -20,21 +18,5 @@ constexpr std::int16_t kInputMethodKey = 229;
 constexpr bool IsCapturable(std::int16_t keyCode) {
     return keyCode != kInputMethodKey;
 }
-
-enum class ClickOutcome { Rejected, CaptureStarted, CaptureEnded };
-
-class HotkeyCapture {
-  public:
-    explicit HotkeyCapture(platform::Controls& controls) : controls_(controls) {}
-
-    // One click of the button.  Confirming an empty box is rejected with a
-    // message and changes nothing.
-    ClickOutcome Click();
-    bool IsCapturing() const { return capturing_; }
-
-  private:
-    platform::Controls& controls_;
-    bool capturing_ = false;  // every start begins idle
-};
 
 }  // namespace hotkey

@@ -60,7 +60,7 @@ void HotkeyPoll::TogglePressedWindow() {
         return;
     }
     TargetWindow_ = read.front;
-    if (TargetWindow_ == window_.MainWindow()) {
+    if (TargetWindow_ == ownWindow_) {
         return;  // never pin or un-pin ourselves
     }
     switch (JudgeFrontWindow(desktop_, TargetWindow_)) {

@@ -9,7 +9,6 @@
 #include "platform/Desktop.h"
 #include "platform/Handle.h"
 #include "platform/Highlight.h"
-#include "platform/Window.h"
 
 namespace pin {
 
@@ -18,8 +17,11 @@ inline constexpr unsigned kPollMilliseconds = 200;
 
 class HotkeyPoll {
   public:
-    HotkeyPoll(platform::Desktop& desktop, platform::Window& window, platform::Highlight& highlight)
-        : desktop_(desktop), window_(window), frame_(highlight) {}
+    HotkeyPoll(platform::Desktop& desktop, platform::Highlight& highlight)
+        : desktop_(desktop), frame_(highlight) {}
+
+    // The program's own main window, which a press never pins.
+    void SetOwnWindow(platform::Handle window) { ownWindow_ = window; }
 
     // One tick of the timer.
     void Tick();
@@ -45,7 +47,7 @@ class HotkeyPoll {
     void TogglePressedWindow();
 
     platform::Desktop& desktop_;
-    platform::Window& window_;
+    platform::Handle ownWindow_ = 0;
     std::int16_t HotKey_ = 0;
     platform::Handle TargetWindow_ = 0;
     KeyPresses presses_;

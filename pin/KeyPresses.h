@@ -23,7 +23,9 @@ struct KeyLook {
 constexpr bool IsKeyDown(std::int16_t keyState) {
     return keyState < 0;
 }
-KeyLook LookAt(std::int16_t keyState);
+inline KeyLook LookAt(std::int16_t keyState) {
+    return {.downNow = IsKeyDown(keyState), .pressedSince = (keyState & 1) != 0};
+}
 
 // The poll's memory of the hotkey, so that a press acts once: on the first
 // poll that sees it, down or already released again, and never again while
@@ -39,7 +41,15 @@ class KeyPresses {
     // poll can't be told from the keyboard's repeat, and count as the same.
     // A read not seen is no press: it forgets instead, so a key held since
     // then has had its press too.
-    bool IsNewPress(KeyLook now);
+    bool IsNewPress(KeyLook now) {
+        if (!now.seen) {
+            Forget(now);
+            return false;
+        }
+        const bool wasDown = downAtLastPoll_;
+        downAtLastPoll_ = now.downNow;
+        return !wasDown && (now.downNow || now.pressedSince);
+    }
 
     // The press this poll found is not used up: the key, if still held,
     // is a new press to the next poll.  (A tap, already let go, can't wait.)

@@ -6,7 +6,6 @@
 
 #include "platform/Handle.h"
 #include "platform/Highlight.h"
-#include "platform/PixelRect.h"
 
 namespace pin {
 namespace {

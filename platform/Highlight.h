@@ -7,9 +7,18 @@
 #include <optional>
 
 #include "platform/Handle.h"
-#include "platform/PixelRect.h"
 
 namespace platform {
+
+// A rectangle in pixels, as the window system gives one: right and bottom lie
+// just outside it.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const PixelRect&) const = default;
+};
 
 // One look at a window, all of it at the same moment.
 struct WindowOnScreen {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/FileStore.h"
+#include "platform/Files.h"
 #include "settings/NumberReading.h"
 
 namespace settings {
@@ -86,23 +86,23 @@ std::string FormatConfig(std::int16_t hotKey, bool startInTray) {
     return content;
 }
 
-std::optional<StartSettings> LoadConfig(platform::FileStore& files) {
-    if (!files.NormalFileExists(kConfigPath)) {
+std::optional<StartSettings> LoadConfig(const std::string& path) {
+    if (!platform::files::NormalFileExists(path)) {
         return std::nullopt;
     }
-    const std::optional<std::string> content = files.ReadFileHead(kConfigPath, kMaxConfigBytes);
+    const std::optional<std::string> content = platform::files::ReadFileHead(path, kMaxConfigBytes);
     return AsApplied(ParseConfig(content.value_or(std::string())));
 }
 
-SaveResult SaveConfigFile(platform::FileStore& files, std::int16_t hotKey, bool startInTray) {
+SaveResult SaveConfigFile(const std::string& path, std::int16_t hotKey, bool startInTray) {
     const std::string content = FormatConfig(hotKey, startInTray);
-    if (files.ReplaceFileContents(kConfigPath, content)) {
+    if (platform::files::ReplaceFileContents(path, content)) {
         return SaveResult::Written;
     }
     // Compared as the next start reads them, not byte for byte: a file in
     // another spelling of the same numbers loses nothing either.
     const StartSettings wanted = AsApplied(ParseConfig(content));
-    const StartSettings atNextStart = LoadConfig(files).value_or(StartSettings{});
+    const StartSettings atNextStart = LoadConfig(path).value_or(StartSettings{});
     return atNextStart == wanted ? SaveResult::NothingLost : SaveResult::ChangeLost;
 }
 

@@ -8,8 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/FileStore.h"
-
 namespace settings {
 
 // Always this path, in the root of drive C.
@@ -47,7 +45,8 @@ struct StartSettings {
 // What a start takes from the file as it stands: nothing when it is missing
 // (a hidden or system file counts as missing), what an empty file gives when
 // it can't be read, a key code of 0 when line 1 doesn't fit in 16 bits.
-std::optional<StartSettings> LoadConfig(platform::FileStore& files);
+// The file is read and written at path (kConfigPath; a test's own elsewhere).
+std::optional<StartSettings> LoadConfig(const std::string& path);
 
 enum class SaveResult {
     Written,      // the file holds the new content
@@ -55,7 +54,15 @@ enum class SaveResult {
     ChangeLost,   // nothing was written, and the next start would not see the change
 };
 
-[[nodiscard]] SaveResult SaveConfigFile(platform::FileStore& files, std::int16_t hotKey,
+[[nodiscard]] SaveResult SaveConfigFile(const std::string& path, std::int16_t hotKey,
                                         bool startInTray);
+
+// Shown once a run, when a change of the settings could not be written; it
+// names the settings file (kConfigPath).  In the words of the user guide
+// (docs/使用说明.md): the program is "本工具" there and here.
+inline constexpr char kSaveFailedMessage[] =
+    "设置无法保存到 C:\\TopConfig.ini，刚才的更改在本工具关闭后不会保留。\n\n"
+    "解决办法：右键单击本工具，选择“以管理员身份运行”，运行一次并重新设置；"
+    "或者请管理员让当前 Windows 用户有权写入这个文件。";
 
 }  // namespace settings

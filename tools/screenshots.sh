@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
 # Re-makes the pictures in docs/ (the README's and the user guide's) under
-# Wine, as close to what a Windows user sees as Wine gets: the windows in a
-# Wine virtual desktop, so that Wine draws their frames itself (caption,
-# minimise and close boxes, borders) as Windows does, rather than the X
-# window manager; a light desktop; and the tray icon in the virtual
-# desktop's own taskbar.  What still differs from Windows (the frame's
-# classic look, the taskbar, Wine's notepad, the fonts) the captions say.
+# Wine, as close to what a Windows user sees as Wine gets (tools/wine-shots.sh
+# says how).  What still differs from Windows (the frame's classic look, the
+# taskbar, Wine's notepad, the fonts) the captions say.
 #
 # It makes: the main window, the same with its controls labelled, the
 # contact line under the pointer, the About window, the tray icon (enlarged),
@@ -13,96 +10,10 @@
 # window and the title bar with the tray icon at 144 dpi.  A stand-in
 # browser keeps the help button from starting a real one.
 set -euo pipefail
-source "$(dirname "$0")/../scripts/wine-env.sh"
+source "$(dirname "$0")/wine-shots.sh"
 
-# One Wine display run at a time on this machine: two would press each
-# other's keys.  The same lock as the end-to-end scenarios.
-exec 9>"${TMPDIR:-/tmp}/orvane-e2e.lock"
-flock 9
-
-orvane_build_for_wine
-exe=$ORVANE_PROGRAM
+shots_begin shots
 docs="$ORVANE_ROOT/docs"
-work="$ORVANE_OUT/shots"
-rm -rf "$work"
-mkdir -p "$work"
-
-# Wine draws the caption buttons with the Marlett font, which Debian ships in
-# fonts-wine, a package the run and test commands leave out (its fonts would
-# change every other window's fallback).  The screenshots' prefix alone gets
-# Marlett, from the package file, fetched once.
-marlett="$ORVANE_OUT/fonts-wine/marlett.ttf"
-if [ ! -f "$marlett" ]; then
-  deb_dir=$(mktemp -d)
-  (cd "$deb_dir" && apt-get download fonts-wine >/dev/null 2>&1) ||
-    { echo "screenshots: apt-get download fonts-wine failed (Marlett draws the caption buttons)" >&2; exit 1; }
-  dpkg-deb -x "$deb_dir"/fonts-wine_*.deb "$deb_dir/x"
-  mkdir -p "$(dirname "$marlett")"
-  cp "$deb_dir/x/usr/share/wine/fonts/marlett.ttf" "$marlett"
-  rm -rf "$deb_dir"
-fi
-
-export ORVANE_SCREEN=1280x1024
-trap orvane_stop_display EXIT  # set first: a display that fails half-way is ended too
-orvane_display virtual
-orvane_locale
-
-# The desktop's colour: a light one, as most Windows desktops are.
-desktop_rgb="219 229 241"
-desktop_rgb_commas=${desktop_rgb// /,}
-desktop_colour="rgb($desktop_rgb_commas)"
-
-# A prefix whose programs all open in one virtual desktop named "shell" (the
-# name that gives it a taskbar with a notification area) filling the screen.
-make_prefix() {  # path, dpi
-  rm -rf "$1"
-  orvane_prefix "$1"
-  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-  cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
-  mkdir -p "$WINEPREFIX/drive_c/Program Files/Internet Explorer"
-  cp "$ORVANE_OUT/$ORVANE_ARCH/tests/e2e/browser_stub.exe" \
-    "$WINEPREFIX/drive_c/Program Files/Internet Explorer/iexplore.exe"
-  orvane_wine reg add 'HKCU\Control Panel\Colors' /v Background /d "$desktop_rgb" /f >/dev/null 2>&1
-  orvane_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
-  orvane_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d "$ORVANE_SCREEN" /f >/dev/null 2>&1
-  orvane_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
-  "$WINESERVER" -w
-}
-
-screen_w=${ORVANE_SCREEN%x*}
-screen_h=${ORVANE_SCREEN#*x}
-# The taskbar's top row: below the lowest row, in the middle of the screen,
-# that is desktop colour.
-taskbar_top() {  # screenshot
-  /usr/bin/convert "$1" -crop "1x120+$((screen_w / 2))+$((screen_h - 120))" +repage -depth 8 txt:- |
-    awk -v base=$((screen_h - 120)) -v h="$screen_h" -v want="($desktop_rgb_commas)" '
-      /^[0-9]/ { split($1, at, "[,:]"); if (index($2, want) == 1) top = base + at[2] + 1 }
-      END { print (top ? top : h) }'
-}
-
-shoot() {  # file: the whole screen
-  /usr/bin/import -window root "$1"
-}
-
-# Sets WX WY WW WH to the box of everything on the desktop above the taskbar
-# that is not desktop colour: with one window shown, that window with its
-# frame.  Waits for it to be at least $1 pixels wide.
-window_box() {
-  local box="" shot=$work/screen.png top
-  for _ in $(seq 100); do
-    sleep 0.3
-    shoot "$shot"
-    top=$(taskbar_top "$shot")
-    box=$(/usr/bin/convert "$shot" -crop "${screen_w}x${top}+0+0" +repage \
-            -bordercolor "$desktop_colour" -border 1 -format '%@' info: 2>/dev/null || true)
-    WW=${box%%x*}
-    [ -n "$WW" ] && [ "$WW" -ge "$1" ] && [ "$WW" -lt "$screen_w" ] && break
-  done
-  [ -n "$box" ] || { echo "screenshots: no window on the desktop" >&2; exit 1; }
-  WW=${box%%x*}; box=${box#*x}
-  WH=${box%%+*}; box=${box#*+}
-  WX=$((${box%%+*} - 1)); WY=$((${box#*+} - 1))  # the border added one
-}
 
 # Saves the window box with a margin of desktop around it.
 save_window() {  # file
@@ -111,28 +22,6 @@ save_window() {  # file
   shoot "$work/screen.png"
   /usr/bin/convert "$work/screen.png" -crop "$((WW + 2 * m))x$((WH + 2 * m))+$((WX - m))+$((WY - m))" +repage "$1"
   echo "saved $1"
-}
-
-# The client area's top left (CX, CY) of the window in the box, from its
-# client size in pixels at this DPI: the frame is as wide at the bottom and
-# the sides.
-client_origin() {  # client width, client height
-  local border=$(((WW - $1) / 2))
-  CX=$((WX + border))
-  CY=$((WY + WH - border - $2))
-}
-
-click() {  # x, y on the screen
-  xdotool mousemove "$1" "$2" click 1
-}
-
-# Starts the program in a prefix of its own at a DPI, the pointer out of the
-# way, and finds its main window's box: prefix, dpi, the window's width.
-start_program() {
-  make_prefix "$1" "$2"
-  xdotool mousemove $((screen_w - 10)) 10
-  orvane_wine "$exe" >/dev/null 2>&1 &
-  window_box "$3"
 }
 
 # -------- 96 dpi: the main window, its controls, the link, About, the tray

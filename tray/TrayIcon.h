@@ -1,14 +1,9 @@
-// The program's icon in the notification area.
+// The program's icon in the notification area: the message its callbacks
+// come as, which of them bring the window back, and the retries of an add
+// the shell wasn't ready for.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <optional>
-#include <string_view>
-
-#include "platform/Handle.h"
-#include "platform/TrayArea.h"
-#include "platform/WindowEvents.h"
 
 namespace tray {
 
@@ -16,38 +11,31 @@ namespace tray {
 // icon by the program's path and this id, and so keeps the user's choice
 // for it ("show icon and notifications") from one run to the next.
 constexpr std::uint32_t kIconId = 1;
-// The icon talks back with the mouse-move message.
-constexpr std::uint32_t kCallbackMessage = platform::wm::kMouseMove;
+// The main window's own message for the icon's callbacks (WM_APP + 1): the
+// icon's id in the first parameter, the event in the low word of the second.
+constexpr std::uint32_t kCallbackMessage = 0x8000 + 1;
+// The icon asks for the callbacks of version 3 (NOTIFYICON_VERSION, Windows
+// 2000 on), in which the keyboard's selection of the icon has an event of
+// its own (in version 0 it reads as the right button).
+constexpr std::uint32_t kCallbackVersion = 3;
 
-// The tip field: the text and a NUL, padded with blanks to 64 characters.
-// In UTF-16 it reads right whatever the system's ANSI code page is, as the
-// windows' own texts do.
-std::array<char16_t, platform::kTrayTipChars> TipField(std::u16string_view tip);
-
-// A freshly filled record for the window, an icon image and the tip.
-platform::TrayRecord MakeRecord(platform::Handle window, platform::IconHandle icon,
-                                std::u16string_view tip);
-
-// The mouse message of a notification from the icon with this id (0: no
-// icon yet); nothing for the pointer's own moves over the window, whose
-// second parameter holds a y coordinate, on the callback always 0.  The one
-// move that reads as a notification, the left button alone held at pixel
-// (x, 0), x the message, never comes while the window is hidden.
-std::optional<std::uint32_t> TrayNotification(const platform::MouseMove& event,
-                                              std::uint32_t iconId);
-
-// The icon asks for the callbacks of version 3, in which the keyboard's
-// selection has a message of its own (in version 0 it reads as the right
-// button); the parameters are as in version 0, as TrayNotification reads
-// them.
-constexpr std::uint32_t kCallbackVersion = platform::kTrayVersion2000;
+// The events of a callback, as the window system numbers them.
+namespace event {
+constexpr std::uint32_t kMouseMove = 0x0200;
+constexpr std::uint32_t kLButtonDown = 0x0201;
+constexpr std::uint32_t kLButtonUp = 0x0202;
+constexpr std::uint32_t kRButtonDown = 0x0204;
+constexpr std::uint32_t kContextMenu = 0x007B;  // the right button's click, or the menu key
+constexpr std::uint32_t kSelect = 0x0400;       // NIN_SELECT, after the left button's click
+constexpr std::uint32_t kKeySelect = 0x0401;    // NIN_KEYSELECT: Space or Enter on the icon
+}  // namespace event
 
 // The left button going down on the icon brings the window back, and so
 // does the keyboard's selection of it (Win+B, the arrows, then Space or
-// Enter).  Nothing else: not the version's selection after the left
-// button's click, which the button going down has answered already, and
-// nothing of the right button or the menu key.
-bool IsRestoreRequest(const platform::MouseMove& event, std::uint32_t iconId);
+// Enter).  Nothing else: not the selection after the left button's click,
+// which the button going down has answered already, nothing of the right
+// button or the menu key, and no callback of another icon.
+bool IsRestoreRequest(std::uintptr_t iconId, std::uintptr_t eventParam);
 
 // At logon the shell may not be ready when the program goes to the tray: the
 // add then fails, or times out although the icon appears later.  While the

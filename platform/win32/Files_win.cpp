@@ -7,12 +7,16 @@
 
 namespace platform::files {
 
-using win::UniqueFile;
+using win::UniqueHandle;
 using win::Widen;
 
 namespace {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+UniqueHandle Opened(HANDLE file) {
+    return UniqueHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
 
 bool WriteWhole(HANDLE file, const std::string& content) {
     DWORD written = 0;
@@ -28,8 +32,9 @@ bool WriteWhole(HANDLE file, const std::string& content) {
 // sector, so a save is never half done.  The sharing lets another program
 // that holds the file for reading or writing (a scanner, an indexer) go on.
 bool WriteInPlace(const std::wstring& path, const std::string& content) {
-    UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file =
+        Opened(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file && WriteWhole(file.get(), content) && ::SetEndOfFile(file.get()) &&
            ::FlushFileBuffers(file.get());
 }
@@ -62,8 +67,8 @@ bool NormalFileExists(const std::string& path) {
 }
 
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t maxBytes) {
-    UniqueFile file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, kShareAll, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file = Opened(::CreateFileW(Widen(path).c_str(), GENERIC_READ, kShareAll, nullptr,
+                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return std::nullopt;
     }
@@ -85,8 +90,8 @@ bool ReplaceFileContents(const std::string& path, const std::string& content) {
     const std::wstring target = Widen(path);
     const std::wstring temp = target + L".new";
     {
-        UniqueFile file(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueHandle file = Opened(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) {
             return WriteInPlace(target, content);
         }

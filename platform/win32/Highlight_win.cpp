@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/Dpi_win.h"
+#include "platform/win32/Window_win.h"
 #include "platform/win32/Handles_win.h"
 
 namespace platform::win {

@@ -8,7 +8,6 @@
 
 #include "platform/Highlight.h"
 #include "platform/win32/Handles_win.h"
-#include "platform/PixelRect.h"
 
 namespace platform::win {
 

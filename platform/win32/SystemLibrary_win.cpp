@@ -1,6 +1,5 @@
-#include "platform/win32/SystemLibrary_win.h"
-
 #include "platform/SystemLibrary.h"
+#include "platform/win32/Handles_win.h"
 
 namespace platform::win {
 namespace {

@@ -4,15 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/frmPos.h"
-#include "tests/fakes/FakeRoles.h"
-
 namespace {
 
 using app::FormColours;
 using app::SystemColours;
-using platform::Control;
-using platform::Form;
 
 // Windows' standard palette, High Contrast Black, and a custom theme whose
 // four colours all differ, so that no part can take a neighbour's by mistake.
@@ -33,26 +28,17 @@ struct ColoursCase {
 
 class ColoursTest : public testing::TestWithParam<ColoursCase> {};
 
-// The About window opens after the colours are heard, and takes them then.
 TEST_P(ColoursTest, EachPartTakesItsColour) {
     const ColoursCase& c = GetParam();
-    fakes::FakeRoles fake;
-    app::frmPos form(fake.Roles());
-    app::EventRouter(form, form).ColoursChanged(c.highContrast, c.system);
-    form.Command1_Click();
-    const fakes::FakeControls& painted = fake.controls;
-    EXPECT_EQ(painted.formBackColours.at(Form::Main), c.expected.mainBack);
-    EXPECT_EQ(painted.backColours.at(Control::CbAuto), c.expected.checkBoxBack);
-    EXPECT_EQ(painted.colours.at(Control::CbAuto), c.expected.checkBoxText);
-    EXPECT_EQ(painted.colours.at(Control::LbQQ), c.expected.link.atRest);
-    form.LbQQ_MouseMove({});
-    EXPECT_EQ(painted.colours.at(Control::LbQQ), c.expected.link.underPointer);
-    form.Form_MouseMove({});
-    EXPECT_EQ(painted.colours.at(Control::LbQQ), c.expected.link.atRest);
-    EXPECT_EQ(painted.formBackColours.at(Form::About), c.expected.about.back);
-    EXPECT_EQ(painted.colours.at(Control::lblTitle), c.expected.about.labels);
-    EXPECT_EQ(painted.colours.at(Control::lblDescription), c.expected.about.labels);
-    EXPECT_EQ(painted.colours.at(Control::LbHelp), c.expected.about.help);
+    const FormColours colours = app::ColoursFor(c.highContrast, c.system);
+    EXPECT_EQ(colours.mainBack, c.expected.mainBack);
+    EXPECT_EQ(colours.checkBoxBack, c.expected.checkBoxBack);
+    EXPECT_EQ(colours.checkBoxText, c.expected.checkBoxText);
+    EXPECT_EQ(colours.link.atRest, c.expected.link.atRest);
+    EXPECT_EQ(colours.link.underPointer, c.expected.link.underPointer);
+    EXPECT_EQ(colours.about.back, c.expected.about.back);
+    EXPECT_EQ(colours.about.labels, c.expected.about.labels);
+    EXPECT_EQ(colours.about.help, c.expected.about.help);
 }
 
 // Fields: main window, check box, its text, link at rest and under the

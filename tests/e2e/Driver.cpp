@@ -300,7 +300,7 @@ Program::~Program() {
 }
 
 void Program::Click(Id id) {
-    ::PostMessageW(main_, WM_COMMAND, MAKEWPARAM(platform::ControlId(id), BN_CLICKED),
+    ::PostMessageW(main_, WM_COMMAND, MAKEWPARAM(app::ControlId(id), BN_CLICKED),
                    reinterpret_cast<LPARAM>(Control(id)));
 }
 

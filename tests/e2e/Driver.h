@@ -9,7 +9,6 @@
 #include <type_traits>
 #include <vector>
 
-#include "platform/Control.h"
 #include "app/Facts.h"
 
 namespace e2e {
@@ -92,7 +91,7 @@ void HoldKeyFor(WORD vk, int ms);
 int FlipsOfOnePress(HWND window, WORD vk, int holdMs, int settleMs);
 
 // The program's controls, found by the child-window ids it gives them.
-using Id = platform::Control;
+using Id = app::Control;
 
 // The program under test, started afresh; closed (or killed) at the end.
 class Program {
@@ -107,7 +106,7 @@ class Program {
     HWND main() const { return main_; }
     DWORD pid() const { return pid_; }
     HANDLE process() const { return process_; }
-    HWND Control(Id id) const { return ::GetDlgItem(main_, platform::ControlId(id)); }
+    HWND Control(Id id) const { return ::GetDlgItem(main_, app::ControlId(id)); }
     void Click(Id id);  // as the button tells its window when clicked
     bool Running() const { return ::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
     // Closes the main window and waits for the process to end.

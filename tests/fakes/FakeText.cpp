@@ -56,8 +56,4 @@ std::optional<std::string> FakeText::KeyboardCharacter(int key) {
     return it->second;
 }
 
-std::string FakeText::ToAnsi(const std::string& text) {
-    return Convert(text, "UTF-8", kAnsiCodePage).value_or("?");
-}
-
 }  // namespace fakes

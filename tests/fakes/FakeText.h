@@ -5,15 +5,14 @@
 #include <optional>
 #include <string>
 
-#include "platform/Text.h"
+#include "app/KeyName.h"
 
 namespace fakes {
 
-class FakeText final : public platform::Text {
+class FakeText final : public app::Characters {
   public:
     std::optional<std::string> AnsiCharacter(std::uint8_t code) override;
     std::optional<std::string> KeyboardCharacter(int key) override;
-    std::string ToAnsi(const std::string& text) override;
 
     // Converts between encodings iconv knows ("UTF-8", "GBK", ...).
     static std::optional<std::string> Convert(const std::string& text, const char* from,

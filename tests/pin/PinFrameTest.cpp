@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "app/frmPos.h"
+#include "pin/HotkeyPoll.h"
 #include "pin/PinFrame.h"
 #include "tests/fakes/FakeHighlight.h"
-#include "tests/fakes/FakeRoles.h"
+#include "tests/fakes/FakeDesktop.h"
 
 namespace {
 
@@ -176,6 +176,7 @@ TEST(PinFrame, TakesTheAccentColourUnlessInHighContrast) {
 // press that un-pins, or one left alone, shows none.
 TEST(PinFrame, FollowsThePressesOfThePoll) {
     constexpr int kF8 = 119;
+    constexpr platform::Handle kOwnWindow = 0x10010;
     constexpr platform::Handle kTaskbar = 0x7000;
     const struct {
         const char* what;
@@ -188,7 +189,7 @@ TEST(PinFrame, FollowsThePressesOfThePoll) {
          "show 96,96,504,404 4 d77800|hide at once"},
         {"un-pinned", kFirst, platform::kExStyleTopmost,
          platform::NotificationState::AcceptsNotifications, ""},
-        {"the program's own window", fakes::FakeWindow::kMainWindow, 0,
+        {"the program's own window", kOwnWindow, 0,
          platform::NotificationState::AcceptsNotifications, ""},
         {"the taskbar", kTaskbar, platform::kExStyleTopmost,
          platform::NotificationState::AcceptsNotifications, ""},
@@ -197,23 +198,26 @@ TEST(PinFrame, FollowsThePressesOfThePoll) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        fakes::FakeRoles fake;
-        app::frmPos form{fake.Roles()};
-        fake.Connect(form);
-        form.Form_Load();
-        fake.desktop.exStyles = {{row.front, row.style}, {kTaskbar, platform::kExStyleTopmost}};
-        fake.desktop.classNames[kTaskbar] = "Shell_TrayWnd";
-        fake.desktop.notificationState = row.state;
-        fake.desktop.foreground = row.front;
-        fake.desktop.keysDown = {kF8};
-        form.Timer1_Timer();
-        EXPECT_TRUE(fake.highlight.frames.empty()) << "the toggle's own tick draws nothing";
-        fake.desktop.keysDown.clear();
+        fakes::CallLog log;
+        fakes::FakeDesktop desktop{log};
+        fakes::FakeHighlight highlight{desktop};
+        pin::HotkeyPoll poll{desktop, highlight};
+        poll.SetOwnWindow(kOwnWindow);
+        poll.SetHotKey(kF8);
+        poll.Forget();
+        desktop.exStyles = {{row.front, row.style}, {kTaskbar, platform::kExStyleTopmost}};
+        desktop.classNames[kTaskbar] = "Shell_TrayWnd";
+        desktop.notificationState = row.state;
+        desktop.foreground = row.front;
+        desktop.keysDown = {kF8};
+        poll.Tick();
+        EXPECT_TRUE(highlight.frames.empty()) << "the toggle's own tick draws nothing";
+        desktop.keysDown.clear();
         for (int tick = 0; tick < 8; ++tick) {
-            form.Timer1_Timer();
+            poll.Tick();
         }
         std::string frames;
-        for (const std::string& f : fake.highlight.frames) {
+        for (const std::string& f : highlight.frames) {
             frames += (frames.empty() ? "" : "|") + f;
         }
         EXPECT_EQ(frames, row.frames);

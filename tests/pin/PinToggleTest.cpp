@@ -5,29 +5,43 @@
 #include <map>
 #include <string>
 
-#include "app/frmPos.h"
+#include "pin/HotkeyPoll.h"
 #include "pin/PinToggle.h"
 #include "tests/fakes/FakeDesktop.h"
-#include "tests/fakes/FakeRoles.h"
+#include "tests/fakes/FakeHighlight.h"
 
 namespace {
 
-using fakes::FakeRoles;
-using fakes::FakeWindow;
 using platform::kExStyleTopmost;
 
 constexpr platform::Handle kEditor = 0x5000;
 constexpr platform::Handle kAbout = 0x6000;
+constexpr platform::Handle kMainWindow = 0x10010;  // the program's own
 constexpr int kF8 = 119;
+
+// The poll as the main window runs it: its own window known, and a hotkey
+// chosen (at the start, or in the capture box) forgotten at once.
+struct Poll {
+    Poll() { poll.SetOwnWindow(kMainWindow); }
+    void Choose(int key) {
+        poll.SetHotKey(static_cast<std::int16_t>(key));
+        poll.Forget();
+    }
+    int Count(const std::string& prefix) const { return fakes::Count(log, prefix); }
+
+    fakes::CallLog log;
+    fakes::FakeDesktop desktop{log};
+    fakes::FakeHighlight highlight{desktop};
+    pin::HotkeyPoll poll{desktop, highlight};
+};
 
 class PinToggleTest : public testing::Test {
   protected:
     PinToggleTest() {
-        fake.Connect(form);
-        form.Form_Load();  // no settings file: F8
+        fake.Choose(kF8);
         fake.log.clear();
         fake.desktop.exStyles[kEditor] = 0x100;  // some unrelated extended style
-        fake.desktop.exStyles[FakeWindow::kMainWindow] = 0;
+        fake.desktop.exStyles[kMainWindow] = 0;
         fake.desktop.foreground = kEditor;
     }
     std::string LastSetWindowPos() {
@@ -40,13 +54,12 @@ class PinToggleTest : public testing::Test {
     // The hotkey pressed on one tick and let go by the next.
     void PressOnce() {
         fake.desktop.keysDown = {kF8};
-        form.Timer1_Timer();
+        fake.poll.Tick();
         fake.desktop.keysDown.clear();
-        form.Timer1_Timer();
+        fake.poll.Tick();
     }
 
-    FakeRoles fake;
-    app::frmPos form{fake.Roles()};
+    Poll fake;
 };
 
 // One line of key states, one character a tick, as the tick reads them:
@@ -139,42 +152,35 @@ TEST(PinTick, EachPressFlipsOnce) {
     constexpr platform::Handle kUnaskable = 0x7300;
     for (const Trace& trace : kTraces) {
         SCOPED_TRACE(trace.what);
-        FakeRoles fake;
-        app::frmPos form{fake.Roles()};
-        fake.Connect(form);
-        fake.desktop.exStyles = {{kEditor, 0},  {FakeWindow::kMainWindow, 0},
-                                 {kTaskbar, 8}, {kStandIn, 8},
-                                 {kAdmins, 0},  {kUnaskable, 0}};
+        Poll fake;
+        fake.desktop.exStyles = {{kEditor, 0},  {kMainWindow, 0}, {kTaskbar, 8},
+                                 {kStandIn, 8}, {kAdmins, 0},     {kUnaskable, 0}};
         fake.desktop.classNames[kTaskbar] = "Shell_TrayWnd";
         fake.desktop.classNames[kStandIn] = "ForegroundStaging";
         fake.desktop.unreadableWindows = {kAdmins};
         fake.desktop.unaskableWindows = {kUnaskable};
-        fake.desktop.foreground = FakeWindow::kMainWindow;
+        fake.desktop.foreground = kMainWindow;
         if (trace.event == Before::Start) {
             SetKey(fake.desktop, trace.before);
-            form.Form_Load();
+            fake.Choose(kF8);
         } else {
-            form.Form_Load();
-            form.cmdSetKey_Click();
+            fake.Choose(kF8);
             SetKey(fake.desktop, trace.before, trace.key);
-            std::int16_t key = static_cast<std::int16_t>(trace.key);
-            form.Text1_KeyUp(key);
+            fake.Choose(trace.key);
         }
         std::string flips;
         char lastFront = 'm';
         for (std::size_t tick = 0; trace.keys[tick] != '\0'; ++tick) {
             const char front = trace.fronts[0] == '\0' ? 'e' : trace.fronts[tick];
             const std::map<char, platform::Handle> windows = {
-                {'e', kEditor},  {'m', FakeWindow::kMainWindow},
-                {'s', kTaskbar}, {'w', kStandIn},
-                {'a', kAdmins},  {'u', kUnaskable},
-                {'n', 0},        {'l', 0}};
+                {'e', kEditor}, {'m', kMainWindow}, {'s', kTaskbar}, {'w', kStandIn},
+                {'a', kAdmins}, {'u', kUnaskable},  {'n', 0},        {'l', 0}};
             fake.desktop.foreground = windows.at(front);
             fake.desktop.anotherDesktopHasTheInput = front == 'l';
             SetKey(fake.desktop, trace.keys[tick], trace.key);
             const auto styles = fake.desktop.exStyles;
             fake.log.clear();
-            form.Timer1_Timer();
+            fake.poll.Tick();
             const bool flipped = styles != fake.desktop.exStyles;
             flips += flipped ? 'x' : '.';
             // One read a tick: a second would find the bit already taken.  A
@@ -211,12 +217,12 @@ TEST_F(PinToggleTest, KeyDownPinsThenUnpins) {
         {kAbout, "SetWindowPos 6000 -1 flags 3", "SetWindowPos 6000 1 flags 13"},
     };
     fake.desktop.exStyles[kAbout] = 0x100;
-    fake.desktop.ownThreadWindows = {FakeWindow::kMainWindow, kAbout};
+    fake.desktop.ownThreadWindows = {kMainWindow, kAbout};
     for (const auto& row : rows) {
         fake.desktop.foreground = row.window;
         PressOnce();
         EXPECT_EQ(fake.desktop.exStyles[row.window], 0x108u) << "only the topmost bit changes";
-        EXPECT_EQ(form.TargetWindow(), row.window);
+        EXPECT_EQ(fake.poll.TargetWindow(), row.window);
         EXPECT_EQ(LastSetWindowPos(), row.pin);
 
         PressOnce();
@@ -299,11 +305,11 @@ TEST_F(PinToggleTest, AFullScreenGameIsNeverToggled) {
 
 TEST_F(PinToggleTest, NeverTogglesItsOwnWindow) {
     fake.desktop.keysDown = {kF8};
-    fake.desktop.foreground = FakeWindow::kMainWindow;
-    form.Timer1_Timer();
+    fake.desktop.foreground = kMainWindow;
+    fake.poll.Tick();
     EXPECT_EQ(fake.Count("SetWindowPos"), 0);
-    EXPECT_EQ(fake.desktop.exStyles[FakeWindow::kMainWindow], 0u);
-    EXPECT_EQ(form.TargetWindow(), FakeWindow::kMainWindow);
+    EXPECT_EQ(fake.desktop.exStyles[kMainWindow], 0u);
+    EXPECT_EQ(fake.poll.TargetWindow(), kMainWindow);
 }
 
 // With nothing in front the press changes no window, and the next press over
@@ -320,28 +326,23 @@ TEST_F(PinToggleTest, NoForegroundWindowIsPassedOnHarmlessly) {
 
 TEST_F(PinToggleTest, OtherKeysDoNothing) {
     fake.desktop.keysDown = {65, 16};
-    form.Timer1_Timer();
+    fake.poll.Tick();
     EXPECT_FALSE(EditorPinned());
 }
 
 TEST_F(PinToggleTest, ANewHotkeyIsLiveAtTheNextTick) {
-    std::int16_t shift = 16;
-    form.Text1_KeyUp(shift);
+    fake.Choose(16);
     fake.desktop.keysDown = {16};
-    form.Timer1_Timer();
+    fake.poll.Tick();
     EXPECT_TRUE(EditorPinned());
 }
 
 TEST_F(PinToggleTest, HotKeyZeroNeverToggles) {
-    FakeRoles fresh;
-    app::frmPos f(fresh.Roles());
-    fresh.files.WriteConfig("abc\r\n0\r\n");
-    f.Form_Load();
-    ASSERT_EQ(f.HotKey(), 0);
-    fresh.desktop.keysDown = {kF8};
-    fresh.desktop.foreground = kEditor;
-    f.Timer1_Timer();
-    EXPECT_EQ(fresh.Count("SetWindowPos"), 0);
+    // What a settings file whose first line is no number gives.
+    fake.Choose(0);
+    fake.desktop.keysDown = {kF8};
+    fake.poll.Tick();
+    EXPECT_EQ(fake.Count("SetWindowPos"), 0);
 }
 
 TEST(IsTopmost, LooksAtTheTopmostBitOnly) {
