@@ -1,5 +1,4 @@
-// The About window and the maker's web pages: what they say, where, and in
-// which colours; and the contact line's colours.
+// What the About window and the maker's web pages say, and their colours.
 #pragma once
 
 #include <cstdint>

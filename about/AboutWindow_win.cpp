@@ -1,31 +1,37 @@
 #include "about/AboutWindow_win.h"
 
-#include <algorithm>
-#include <string_view>
-#include <vector>
+#include <objidl.h>
 
-#include "about/About.h"
-#include "about/Picture_win.h"
+#include <algorithm>
+#include <memory>
+#include <string_view>
 
 namespace about {
 namespace {
 
 using platform::win::FontDesign;
 using platform::win::MemoryDC;
+using platform::win::ProcAddress;
 using platform::win::SelectObjectScope;
 using platform::win::TwipsToPixels;
+using platform::win::UniqueBitmap;
+using platform::win::UniqueLibrary;
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // a fixed dialog border
 
-constexpr FontDesign kKaiTi12Bold{L"楷体", 120, FW_BOLD, false};
-constexpr FontDesign kLiShu15Bold{L"隶书", 150, FW_BOLD, false};
-constexpr FontDesign kYouYuan9{L"幼圆", 90, FW_NORMAL, false};
-
-// Left, top, width, height in twips.
-constexpr RECT kPicIcon{6975, 180, 0, 0};  // the icon's own size at the DPI
-constexpr RECT kLblDescription{3375, 1170, 4965, 330};
-constexpr RECT kLblTitle{3465, 270, 3885, 480};
-constexpr RECT kLbHelp{3645, 1800, 3855, 1155};
+// Left, top, width, height in twips; the icon at its own size at the DPI.
+constexpr POINT kPicIcon{6975, 180};
+struct Label {
+    FontDesign font;
+    const wchar_t* text;
+    RECT twips;
+    bool wraps;  // the instructions, in the help colour; the others in the labels'
+};
+constexpr Label kLabels[] = {
+    {{L"楷体", 120, FW_BOLD, false}, kAuthorCredit, {3375, 1170, 4965, 330}, false},
+    {{L"隶书", 150, FW_BOLD, false}, kTitle, {3465, 270, 3885, 480}, false},
+    {{L"幼圆", 90, FW_NORMAL, false}, kInstructions, {3645, 1800, 3855, 1155}, true},
+};
 
 RECT PixelsOf(const RECT& twips, int dpi) {
     const int left = TwipsToPixels(twips.left, dpi);
@@ -38,51 +44,111 @@ bool IsLatinWordChar(wchar_t c) {
     return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
 }
 
-// Lines that fit the width: broken between any two Chinese characters, and
-// at blanks rather than inside a Latin word where the line allows it.  No
-// control does this alike on Windows and Wine: DrawText's word break knows
-// only blanks, and this text starts with four of them.
-std::vector<std::wstring_view> WrapLines(HDC dc, std::wstring_view text, int width) {
-    std::vector<std::wstring_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        int fit = 0;
-        SIZE size{};
-        ::GetTextExtentExPointW(dc, text.data() + start, static_cast<int>(text.size() - start),
-                                width, &fit, nullptr, &size);
-        std::size_t end = start + static_cast<std::size_t>(std::max(fit, 1));
-        if (end < text.size() && IsLatinWordChar(text[end]) && IsLatinWordChar(text[end - 1])) {
-            std::size_t back = end;
-            while (back > start + 1 && IsLatinWordChar(text[back - 1])) {
-                --back;
-            }
-            if (back > start + 1) {
-                end = back;
-            }
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end;
-    }
-    return lines;
-}
-
-void DrawLine(HDC dc, std::wstring_view text, RECT rect) {
-    ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &rect,
-                DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
-}
-
-void DrawWrapped(HDC dc, std::wstring_view text, const RECT& rect) {
+// The instructions are broken between any two Chinese characters, not inside
+// a Latin word: no control does that alike on Windows and Wine (DrawText
+// breaks at blanks only, and this text starts with four).
+void DrawLabel(HDC dc, const Label& label, const RECT& rect) {
+    const std::wstring_view text = label.text;
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
-    int y = rect.top;
-    for (const std::wstring_view line : WrapLines(dc, text, rect.right - rect.left)) {
-        if (y >= rect.bottom) {
-            break;
+    std::size_t start = 0;
+    for (int y = rect.top; start < text.size() && y < rect.bottom; y += metrics.tmHeight) {
+        std::size_t end = text.size();
+        if (label.wraps) {
+            int fit = 0;
+            SIZE size{};
+            ::GetTextExtentExPointW(dc, text.data() + start, static_cast<int>(end - start),
+                                    rect.right - rect.left, &fit, nullptr, &size);
+            end = start + static_cast<std::size_t>(std::max(fit, 1));
+            std::size_t back = end;
+            while (end < text.size() && IsLatinWordChar(text[end]) && back > start + 1 &&
+                   IsLatinWordChar(text[back - 1])) {
+                --back;
+            }
+            end = back > start + 1 ? back : end;
         }
-        DrawLine(dc, line,
-                 RECT{rect.left, y, rect.right, std::min(y + metrics.tmHeight, rect.bottom)});
-        y += metrics.tmHeight;
+        RECT line = label.wraps ? RECT{rect.left, y, rect.right,
+                                       std::min(y + metrics.tmHeight, rect.bottom)}
+                                : rect;
+        ::DrawTextW(dc, text.data() + start, static_cast<int>(end - start), &line,
+                    DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+        start = end;
     }
+}
+
+// The few entries of ole32 and of GDI+'s flat API that decoding needs.
+struct GdiplusStartupInput {
+    UINT32 GdiplusVersion = 1;
+    void* DebugEventCallback = nullptr;
+    BOOL SuppressBackgroundThread = FALSE;
+    BOOL SuppressExternalCodecs = FALSE;
+};
+using CreateStreamOnHGlobalFn = HRESULT(WINAPI*)(HGLOBAL, BOOL, IStream**);
+using StartupFn = int(WINAPI*)(ULONG_PTR*, const GdiplusStartupInput*, void*);
+using ShutdownFn = void(WINAPI*)(ULONG_PTR);
+using CreateBitmapFromStreamFn = int(WINAPI*)(IStream*, void**);
+using CreateHbitmapFromBitmapFn = int(WINAPI*)(void*, HBITMAP*, DWORD);
+using DisposeImageFn = int(WINAPI*)(void*);
+constexpr int kOk = 0;
+
+struct ComRelease {
+    void operator()(IUnknown* p) const { p->Release(); }
+};
+
+// A stream over a copy of the resource's bytes.
+std::unique_ptr<IStream, ComRelease> ResourceStream(CreateStreamOnHGlobalFn createStream,
+                                                    int resourceId) {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    const HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(resourceId), RT_RCDATA);
+    const HGLOBAL loaded = found ? ::LoadResource(instance, found) : nullptr;
+    const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
+    const DWORD size = found ? ::SizeofResource(instance, found) : 0;
+    const HGLOBAL copy = bytes && size ? ::GlobalAlloc(GMEM_MOVEABLE, size) : nullptr;
+    if (!copy) {
+        return nullptr;
+    }
+    std::copy_n(static_cast<const char*>(bytes), size, static_cast<char*>(::GlobalLock(copy)));
+    ::GlobalUnlock(copy);
+    IStream* stream = nullptr;
+    if (FAILED(createStream(copy, TRUE, &stream))) {
+        ::GlobalFree(copy);
+        return nullptr;
+    }
+    return std::unique_ptr<IStream, ComRelease>(stream);
+}
+
+// Decoded by GDI+, loaded for it alone, into a GDI bitmap; empty on failure.
+UniqueBitmap LoadPictureResource(int resourceId) {
+    const UniqueLibrary ole32 = platform::win::LoadSystemLibrary(L"ole32.dll");
+    const UniqueLibrary gdiplus = platform::win::LoadSystemLibrary(L"gdiplus.dll");
+    const auto createStream = ProcAddress<CreateStreamOnHGlobalFn>(ole32, "CreateStreamOnHGlobal");
+    const auto startup = ProcAddress<StartupFn>(gdiplus, "GdiplusStartup");
+    const auto shutdown = ProcAddress<ShutdownFn>(gdiplus, "GdiplusShutdown");
+    const auto fromStream =
+        ProcAddress<CreateBitmapFromStreamFn>(gdiplus, "GdipCreateBitmapFromStream");
+    const auto toHbitmap =
+        ProcAddress<CreateHbitmapFromBitmapFn>(gdiplus, "GdipCreateHBITMAPFromBitmap");
+    const auto dispose = ProcAddress<DisposeImageFn>(gdiplus, "GdipDisposeImage");
+    if (!createStream || !startup || !shutdown || !fromStream || !toHbitmap || !dispose) {
+        return UniqueBitmap();
+    }
+    const auto stream = ResourceStream(createStream, resourceId);
+    ULONG_PTR session = 0;
+    const GdiplusStartupInput input;
+    if (!stream || startup(&session, &input, nullptr) != kOk) {
+        return UniqueBitmap();
+    }
+    HBITMAP bitmap = nullptr;
+    void* image = nullptr;
+    if (fromStream(stream.get(), &image) == kOk) {
+        constexpr DWORD kOpaqueBlack = 0xFF000000;  // the GIF has no transparency
+        if (toHbitmap(image, &bitmap, kOpaqueBlack) != kOk) {
+            bitmap = nullptr;
+        }
+        dispose(image);
+    }
+    shutdown(session);  // the bitmap is GDI's, and outlives the session
+    return UniqueBitmap(bitmap);
 }
 
 }  // namespace
@@ -109,9 +175,7 @@ void AboutWindow::Show(HWND mainWindow) {
     }
     ::ShowWindow(hwnd_, ::IsIconic(hwnd_) ? SW_RESTORE : SW_SHOWNORMAL);
     ::SetForegroundWindow(hwnd_);
-    // Painted now, before the browser the caller starts next takes a while:
-    // the paint is sent to this window, no other message is taken from the
-    // queue, so no tick, click or close runs inside the caller.
+    // Painted now (sent: no other event runs), before the browser starts.
     ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
@@ -122,30 +186,23 @@ void AboutWindow::SetColours(const AboutColours& colours) {
     }
 }
 
-// At a new DPI the window lays itself out again from its twips: fonts made
-// anew at their size, the icons at the sizes this DPI asks for.
+// Everything from the twips again: the fonts, the icons at this DPI's sizes.
 void AboutWindow::ApplyDpi(int dpi, const RECT* suggested) {
     dpi_ = dpi;
     icons_.Set(hwnd_, iconResource_, dpi);
-    titleFont_ = platform::win::MakeFont(kLiShu15Bold, dpi);
-    creditFont_ = platform::win::MakeFont(kKaiTi12Bold, dpi);
-    helpFont_ = platform::win::MakeFont(kYouYuan9, dpi);
+    for (std::size_t i = 0; i < std::size(kLabels); ++i) {
+        fonts_[i] = platform::win::MakeFont(kLabels[i].font, dpi);
+    }
     platform::win::MoveToDpi(hwnd_, Design(), dpi, suggested);
 }
 
 LRESULT AboutWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_NCCREATE:
-            hwnd_ = hwnd;
-            break;
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT paints everything
         case WM_PAINT: {
             PAINTSTRUCT ps{};
-            const HDC dc = ::BeginPaint(hwnd, &ps);
-            RECT client{};
-            ::GetClientRect(hwnd, &client);
-            Paint(dc, client);
+            Paint(::BeginPaint(hwnd, &ps));
             ::EndPaint(hwnd, &ps);
             return 0;
         }
@@ -157,43 +214,31 @@ LRESULT AboutWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
                 ::PostQuitMessage(0);
             }
             return 0;
-        case WM_NCDESTROY:
-            hwnd_ = nullptr;
-            break;
         default:
             break;
     }
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-// The picture, the three texts over it, and the icon, which stands above
-// them as a picture box of its own would.
-void AboutWindow::Paint(HDC dc, const RECT& client) const {
+// The icon last, above the texts, as a picture box of its own would stand.
+void AboutWindow::Paint(HDC dc) const {
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
     const platform::win::UniqueBrush back(::CreateSolidBrush(colours_.back));
     ::FillRect(dc, &client, back.get());
     PaintPicture(dc);
     ::SetBkMode(dc, TRANSPARENT);
-    {
-        const SelectObjectScope font(dc, creditFont_.get());
-        ::SetTextColor(dc, colours_.labels);
-        DrawLine(dc, kAuthorCredit, PixelsOf(kLblDescription, dpi_));
-    }
-    {
-        const SelectObjectScope font(dc, titleFont_.get());
-        DrawLine(dc, kTitle, PixelsOf(kLblTitle, dpi_));
-    }
-    {
-        const SelectObjectScope font(dc, helpFont_.get());
-        ::SetTextColor(dc, colours_.help);
-        DrawWrapped(dc, kInstructions, PixelsOf(kLbHelp, dpi_));
+    for (std::size_t i = 0; i < std::size(kLabels); ++i) {
+        const SelectObjectScope font(dc, fonts_[i].get());
+        ::SetTextColor(dc, kLabels[i].wraps ? colours_.help : colours_.labels);
+        DrawLabel(dc, kLabels[i], PixelsOf(kLabels[i].twips, dpi_));
     }
     const int side = platform::win::SystemMetricForDpi(SM_CXICON, dpi_);
-    ::DrawIconEx(dc, TwipsToPixels(kPicIcon.left, dpi_), TwipsToPixels(kPicIcon.top, dpi_),
+    ::DrawIconEx(dc, TwipsToPixels(kPicIcon.x, dpi_), TwipsToPixels(kPicIcon.y, dpi_),
                  icons_.big.get(), side, side, 0, nullptr, DI_NORMAL);
 }
 
-// At the design DPI the picture is copied pixel for pixel; at any other it
-// scales with the rest of the window.
+// Pixel for pixel at the design DPI, scaled with the window at any other.
 void AboutWindow::PaintPicture(HDC dc) const {
     if (!picture_) {
         return;

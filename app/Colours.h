@@ -1,6 +1,4 @@
-// The colours of both windows: as designed, or the system's own when the
-// user has a high-contrast theme on.  The one place that says which colour
-// each part of the two windows takes.
+// Which colour each part of both windows takes.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +31,30 @@ struct FormColours {
     AboutColours about;
 };
 
-FormColours ColoursFor(bool highContrast, const SystemColours& system);
+// As designed; the About window in the system's dialog face.
+inline FormColours Designed(const SystemColours& system) {
+    return FormColours{
+        .mainBack = kLavender,
+        .checkBoxBack = kLavender,
+        .checkBoxText = system.windowText,
+        .link = LinkColours{},
+        .about = AboutColours{
+            .back = system.buttonFace, .labels = about::kBlack, .help = system.windowText}};
+}
+
+// High contrast: the theme's background, text and hyperlink colours.
+inline FormColours HighContrast(const SystemColours& system) {
+    return FormColours{
+        .mainBack = system.window,
+        .checkBoxBack = system.window,
+        .checkBoxText = system.windowText,
+        .link = LinkColours{.atRest = system.hotLight, .underPointer = system.windowText},
+        .about = AboutColours{
+            .back = system.window, .labels = system.windowText, .help = system.windowText}};
+}
+
+inline FormColours ColoursFor(bool highContrast, const SystemColours& system) {
+    return highContrast ? HighContrast(system) : Designed(system);
+}
 
 }  // namespace app

@@ -1,10 +1,5 @@
-// The C++ runtime, trimmed for this program (mingw builds).
-//
-// The program is built without exceptions: nothing in it catches one, so the
-// few places where the standard library would throw (out of memory, a string
-// too long) end the program here, as an uncaught exception would.  Leaving
-// them to the runtime would link in its exception machinery and unwind tables
-// for nothing, well over half of the .exe.
+// Where the library would throw (no memory, a string too long) the program
+// ends, as uncaught; the runtime's own would be most of the .exe.
 #include <cstdlib>
 #include <new>
 
@@ -39,8 +34,7 @@ void operator delete(void* p, std::size_t) noexcept {
     std::free(p);
 }
 
-// The runtime's own handler for an uncaught exception prints to a console
-// this GUI program doesn't have, and links in the demangler to do it.
+// The runtime's prints to a console this program hasn't, with the demangler.
 namespace __gnu_cxx {
 void __verbose_terminate_handler() {
     std::abort();

@@ -1,8 +1,4 @@
-// frmPos, the program's main window: the window and its controls, and the
-// handlers of their events, named after the control and the event.  Each
-// hands the work to the part that owns it: the poll pins, the tray icon
-// hides and brings back, the settings file remembers, the About window and
-// the browser help.  Each runs to completion on the window thread.
+// frmPos, the main window: each handler hands its work to the part that owns it.
 #pragma once
 
 #include <windows.h>
@@ -24,14 +20,13 @@
 
 namespace app {
 
-class frmPos {
+class frmPos : public platform::win::OwnWindow {
   public:
     frmPos();
     frmPos(const frmPos&) = delete;
     frmPos& operator=(const frmPos&) = delete;
 
-    // Makes the window, loads it and runs the message loop until no window of
-    // the program is left; the exit code.
+    // Until no window of the program is left; the exit code.
     int Run(int showCommand);
     LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -47,13 +42,7 @@ class frmPos {
     void cmdMini_Click();
     void Command1_Click();
     void LbQQ_Click();
-    void TrayIcon_Callback(WPARAM iconId, LPARAM event);
-    void TaskbarCreated();
-    void ShowRequested();
-    void OnClick(Control control);
-    void Unload();
     void ApplyStoredSettings();
-    void SetCbAutoValue(bool checked);
     void ShowHotKeyName(std::int16_t key);
     void SaveConfig(bool tellOfALostChange = true);
     void RestoreFromTray();
@@ -66,7 +55,6 @@ class frmPos {
     LRESULT ControlColour(UINT message, HDC dc, HWND control);
     bool OverLink(std::optional<POINT> at) const;  // none: where the pointer is
     void SetLinkHot(bool hot);
-    void PaintNow();
     // Gives back the keyboard focus the window had when it was left.
     void KeepFocus(bool activated);
     HWND Item(Control control) const { return ::GetDlgItem(hwnd_, ControlId(control)); }
@@ -76,7 +64,6 @@ class frmPos {
 
     static constexpr UINT_PTR kTimer1 = 1;
 
-    HWND hwnd_ = nullptr;
     int dpi_ = platform::win::kDesignDpi;
     UINT taskbarCreatedMessage_ = 0;
     platform::win::WindowIcons icons_;
@@ -94,7 +81,7 @@ class frmPos {
     bool saveFailureTold_ = false;  // at most once a run
     bool ending_ = false;           // another instance runs: no unload
     bool unloaded_ = false;
-    platform::win::ShellLibrary shell_;  // before the parts that use it
+    platform::win::LazyLibrary shell_{L"shell32.dll"};  // before the parts that use it
     platform::win::InstanceLock instance_;
     platform::win::Win32Desktop desktop_;
     platform::win::Win32Highlight highlight_;

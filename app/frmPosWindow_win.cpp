@@ -1,15 +1,13 @@
-// The main window itself: made as designed, its controls laid out from twips
-// at its DPI and again at every change of it, its colours, and the loop.
-#include <windows.h>
+// The main window itself: its controls from twips at each DPI, its colours.
+#include "app/frmPos.h"
+
 #include <commctrl.h>
 
 #include <cwchar>
 
-#include "app/frmPos.h"
 #include "app/resource.h"
 #include "app/version.h"
-#include "hotkey/CaptureBox_win.h"
-#include "platform/win32/Encoding_win.h"
+#include "hotkey/HotkeyCapture.h"
 
 namespace app {
 namespace {
@@ -44,9 +42,7 @@ struct ControlDesign {
     Font font;
 };
 
-// In tab order.  The check box stands after its caption; the contact line
-// (whose text is ours to choose) sizes itself to its text, and without
-// SS_NOTIFY lets the pointer through to the window.
+// In tab order; the contact line, sized to its text, lets the pointer through.
 constexpr DWORD kTab = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr ControlDesign kControls[] = {
     {Control::Text1,
@@ -93,10 +89,7 @@ constexpr ControlDesign kControls[] = {
      kFangSong},
 };
 
-// Run as administrator, the window hears from processes of lower integrity
-// (the shell, a second start) only the messages it allows; elsewhere this
-// changes nothing.  The window's own filter came with Windows 7, the
-// process's with Vista.
+// Run as administrator, it hears lower integrity (the shell) only so.
 void AllowFromLowerIntegrity(HWND hwnd, UINT message) {
     using ForWindowFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
     using ForProcessFn = BOOL(WINAPI*)(UINT, DWORD);
@@ -111,21 +104,12 @@ void AllowFromLowerIntegrity(HWND hwnd, UINT message) {
     }
 }
 
-// The start command's state: minimised sends the window to the tray; this
-// fixed-size window is never maximised.  The first ShowWindow of a process
-// may take the launcher's STARTUPINFO instead, hence the look afterwards.
+// Maximised is normal; the first ShowWindow may take STARTUPINFO's instead.
 void ShowFirstTime(HWND hwnd, int showCommand) {
     ::ShowWindow(hwnd, showCommand == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : showCommand);
     if (::IsZoomed(hwnd)) {
         ::ShowWindow(hwnd, SW_RESTORE);
     }
-}
-
-bool HighContrastOn() {
-    HIGHCONTRASTW contrast{};
-    contrast.cbSize = sizeof(contrast);
-    return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) != FALSE &&
-           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
 }  // namespace
@@ -175,8 +159,7 @@ bool frmPos::Create() {
     return true;
 }
 
-// Everything from the twips again: the fonts, handed to the controls before
-// the old ones go, the controls' places, the icons at this DPI's sizes.
+// From the twips again: fonts (the old go last), places, icons.
 void frmPos::ApplyDpi(int dpi, const RECT* suggested) {
     dpi_ = dpi;
     icons_.Set(hwnd_, IDI_APP, dpi);
@@ -201,11 +184,10 @@ void frmPos::ApplyDpi(int dpi, const RECT* suggested) {
     platform::win::MoveToDpi(hwnd_, kFrmPos, dpi, suggested);
 }
 
-// Both windows take the colours the program decides on from what the system
-// says, at the start and at every change; the contact line is at rest again.
+// At the start and at every change, for both windows.
 void frmPos::FollowSystemColours() {
     const std::pair<bool, SystemColours> now{
-        HighContrastOn(),
+        platform::win::HighContrastOn(),
         {::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_WINDOWTEXT),
          ::GetSysColor(COLOR_HOTLIGHT)}};
     if (system_ == now) {
@@ -220,8 +202,7 @@ void frmPos::FollowSystemColours() {
     ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-// The check box on its own background; the contact line over the window's,
-// in its colour of the moment.
+// The check box's own background; the contact line over the window's.
 LRESULT frmPos::ControlColour(UINT message, HDC dc, HWND control) {
     if (control == Item(Control::CbAuto)) {
         ::SetBkColor(dc, colours_.checkBoxBack);
@@ -258,12 +239,6 @@ void frmPos::SetLinkHot(bool hot) {
     }
 }
 
-// The window's pending paints are sent to it now; no other message is taken
-// from the queue, so no tick, click or close runs inside the handler.
-void frmPos::PaintNow() {
-    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
 void frmPos::KeepFocus(bool activated) {
     const HWND focus = ::GetFocus();
     if (!activated) {
@@ -290,3 +265,12 @@ void frmPos::ShowMessage(const char* utf8) {
 }
 
 }  // namespace app
+
+// The program's entry: the main window is the start-up object.
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    platform::win::KeepDllSearchToTheSystemFolder();
+    INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&commonControls);
+    app::frmPos form;
+    return form.Run(showCommand);
+}

@@ -1,16 +1,40 @@
-// What each event of the main window does, and the message loop.
-#include <optional>
+// What each event of the main window does.
+#include <iterator>
 #include <string>
 
 #include "app/KeyName.h"
 #include "app/frmPos.h"
 #include "app/resource.h"
 #include "app/version.h"
-#include "hotkey/CaptureBox_win.h"
 #include "hotkey/HotkeyCapture.h"
-#include "settings/ConfigFile.h"
 
 namespace app {
+namespace {
+
+// Characters as this system's ANSI code page and keyboard layout see them.
+class SystemCharacters final : public Characters {
+  public:
+    std::optional<std::string> AnsiCharacter(std::uint8_t code) override {
+        const char byte = static_cast<char>(code);
+        wchar_t wide = 0;
+        if (::IsDBCSLeadByte(code) ||
+            ::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &wide, 1) != 1) {
+            return std::nullopt;
+        }
+        return platform::win::Narrow(std::wstring(1, wide));
+    }
+    std::optional<std::string> KeyboardCharacter(int key) override {
+        constexpr UINT kToChar = 2;            // MAPVK_VK_TO_CHAR
+        constexpr UINT kDeadKey = 0x80000000;  // set for dead keys
+        const UINT typed = ::MapVirtualKeyW(static_cast<UINT>(key), kToChar) & ~kDeadKey;
+        if (typed == 0) {
+            return std::nullopt;
+        }
+        return platform::win::Narrow(std::wstring(1, static_cast<wchar_t>(typed)));
+    }
+};
+
+}  // namespace
 
 frmPos::frmPos()
     : instance_({facts::kInstanceMutexName, facts::kRunningInstanceMark, facts::kMainWindowClass,
@@ -23,11 +47,11 @@ frmPos::frmPos()
       browser_(shell_) {}
 
 LRESULT frmPos::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    using Click = void (frmPos::*)();
+    static constexpr Click kClicks[] = {nullptr, &frmPos::cmdSetKey_Click, &frmPos::cmdMini_Click,
+                                        &frmPos::CbAuto_Click, &frmPos::Command1_Click};
     const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (message) {
-        case WM_NCCREATE:
-            hwnd_ = hwnd;
-            break;
         case WM_ERASEBKGND: {
             RECT client{};
             ::GetClientRect(hwnd, &client);
@@ -38,21 +62,18 @@ LRESULT frmPos::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         case WM_CTLCOLORBTN:
             return ControlColour(message, reinterpret_cast<HDC>(wParam),
                                  reinterpret_cast<HWND>(lParam));
-        case WM_SETCURSOR:  // the contact line is a link: the hand
+        // The contact line: the hand, red under the pointer, down-and-up a click.
+        case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT && OverLink(std::nullopt)) {
                 ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
                 return TRUE;
             }
             break;
-        // The contact line lets the pointer through to the window: red under
-        // it, blue elsewhere on the window; clicked by a press and release
-        // over it.
         case WM_MOUSEMOVE:
             SetLinkHot(OverLink(at));
             return 0;
         case WM_LBUTTONDOWN:
-            linkPressed_ = OverLink(at);
-            if (linkPressed_) {
+            if ((linkPressed_ = OverLink(at))) {
                 ::SetCapture(hwnd);
             }
             return 0;
@@ -64,17 +85,23 @@ LRESULT frmPos::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
                 }
             }
             return 0;
-        case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
-                OnClick(static_cast<Control>(LOWORD(wParam) - ControlId(Control::Text1)));
+        case WM_COMMAND: {
+            const auto index = static_cast<std::size_t>(LOWORD(wParam) - ControlId(Control::Text1));
+            if (HIWORD(wParam) == BN_CLICKED && lParam != 0 && index < std::size(kClicks) &&
+                kClicks[index]) {
+                (this->*kClicks[index])();
                 return 0;
             }
             break;
+        }
         case hotkey::kKeyReleasedMessage:
             Text1_KeyUp(static_cast<std::int16_t>(wParam));
             return 0;
         case tray::kCallbackMessage:
-            TrayIcon_Callback(wParam, lParam);
+            if (tray::IsRestoreRequest(wParam, static_cast<std::uintptr_t>(lParam)) &&
+                ::IsIconic(hwnd)) {
+                RestoreFromTray();
+            }
             return 0;
         case WM_ACTIVATE:
             KeepFocus(LOWORD(wParam) != WA_INACTIVE);
@@ -99,12 +126,12 @@ LRESULT frmPos::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             FollowSystemColours();
             break;
         case WM_CLOSE:
-            Unload();
+            Form_Unload();
             ::DestroyWindow(hwnd);
             return 0;
         case WM_ENDSESSION:  // logging off ends the process without a close
             if (wParam) {
-                Unload();
+                Form_Unload();
             }
             return 0;
         case WM_DESTROY:
@@ -114,16 +141,21 @@ LRESULT frmPos::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
                 ::PostQuitMessage(0);
             }
             return 0;
-        case WM_NCDESTROY:
-            hwnd_ = nullptr;
-            break;
         default:
+            // Explorer again, or a new DPI: a hidden window needs its icon.
             if (message == taskbarCreatedMessage_ && message != 0) {
-                TaskbarCreated();
+                if (!::IsWindowVisible(hwnd) && ::IsIconic(hwnd)) {
+                    tray_.Add(hwnd, dpi_);
+                }
                 return 0;
             }
+            // Another start asks for the window: back from the tray, or to the front.
             if (message == instance_.ShowMessage() && message != 0) {
-                ShowRequested();
+                if (::IsIconic(hwnd)) {
+                    RestoreFromTray();
+                } else {
+                    BringToFront();
+                }
                 return 0;
             }
             break;
@@ -131,30 +163,7 @@ LRESULT frmPos::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-// The contact line's click comes from the window's own mouse messages.
-void frmPos::OnClick(Control control) {
-    switch (control) {
-        case Control::cmdSetKey:
-            cmdSetKey_Click();
-            break;
-        case Control::cmdMini:
-            cmdMini_Click();
-            break;
-        case Control::CbAuto:
-            CbAuto_Click();
-            break;
-        case Control::Command1:
-            Command1_Click();
-            break;
-        default:
-            break;
-    }
-}
-
-// --- what each event does ---------------------------------------------------
-
-// A second start shows the running instance, which the user is looking for,
-// hidden in the tray or behind other windows, and ends, saving nothing.
+// A second start shows the running one, which the user is looking for.
 void frmPos::Form_Load() {
     if (!instance_.Take(hwnd_)) {
         instance_.AskRunningInstanceToShow(hwnd_);
@@ -164,23 +173,17 @@ void frmPos::Form_Load() {
     ApplyStoredSettings();
 }
 
-// The lock goes after the save, so that a new start reads what was saved; an
-// About window left open keeps the process, not the lock.
+// Once, however it closes; the lock after the save, for a new start to read.
 void frmPos::Form_Unload() {
+    if (std::exchange(unloaded_, true)) {
+        return;
+    }
     tray_.Delete();
     SaveConfig(/*tellOfALostChange=*/false);
     instance_.Release(hwnd_);
 }
 
-// Once, whichever way the program is closed.
-void frmPos::Unload() {
-    if (!std::exchange(unloaded_, true)) {
-        Form_Unload();
-    }
-}
-
-// Every way of minimising ends here: the tray button, the minimise box and
-// the start-in-tray setting.
+// Every way of minimising ends here.
 void frmPos::Form_Resize() {
     if (::IsIconic(hwnd_)) {
         tray_.Add(hwnd_, dpi_);
@@ -194,9 +197,7 @@ void frmPos::Timer1_Timer() {
     poll_.Tick();
 }
 
-// Confirming an empty box (the user can empty it with the mouse) is refused
-// and changes nothing.  The file is written when capturing starts as well as
-// when it ends.
+// An empty box (emptied with the mouse) is refused; saved at both clicks.
 void frmPos::cmdSetKey_Click() {
     const HWND box = Item(Control::Text1);
     if (capturing_ && ::GetWindowTextLengthW(box) == 0) {
@@ -212,9 +213,7 @@ void frmPos::cmdSetKey_Click() {
     SaveConfig();
 }
 
-// The key is live from the next tick on, its press forgotten once it is the
-// hotkey (forgotten before, the poll would find the new key's "pressed
-// since" bit); a key an input method took for itself changes nothing.
+// Live at the next tick, its press forgotten once it is the hotkey.
 void frmPos::Text1_KeyUp(std::int16_t keyCode) {
     if (hotkey::IsCapturable(keyCode)) {
         poll_.SetHotKey(keyCode);
@@ -237,39 +236,13 @@ void frmPos::Command1_Click() {
     browser_.Open(hwnd_, about::kProductPage);
 }
 
+// Painted first; the paints are sent, no other event runs inside the click.
 void frmPos::LbQQ_Click() {
-    PaintNow();
+    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     browser_.Open(hwnd_, about::kShopPage);
 }
 
-void frmPos::TrayIcon_Callback(WPARAM iconId, LPARAM event) {
-    if (tray::IsRestoreRequest(iconId, static_cast<std::uintptr_t>(event)) && ::IsIconic(hwnd_)) {
-        RestoreFromTray();
-    }
-}
-
-// Explorer started again, or announces the taskbar at a new DPI: a hidden
-// window would be lost without its icon.
-void frmPos::TaskbarCreated() {
-    if (!::IsWindowVisible(hwnd_) && ::IsIconic(hwnd_)) {
-        tray_.Add(hwnd_, dpi_);
-    }
-}
-
-// Another start asks for the window: back as from its tray icon, or to the front.
-void frmPos::ShowRequested() {
-    if (::IsIconic(hwnd_)) {
-        RestoreFromTray();
-    } else {
-        BringToFront();
-    }
-}
-
-// --- what the handlers share ------------------------------------------------
-
-// The timer runs already: what the key did before the program ran is
-// forgotten before anything can show a message box, whose loop runs ticks.
-// Setting the box raises its click, which saves again what was just read.
+// The key's past is forgotten before a message box (its loop runs ticks).
 void frmPos::ApplyStoredSettings() {
     const std::optional<settings::StartSettings> stored =
         settings::LoadConfig(settings::kConfigPath);
@@ -280,32 +253,26 @@ void frmPos::ApplyStoredSettings() {
     if (!stored) {
         return;  // the box keeps "F8" and stays unchecked
     }
-    SetCbAutoValue(AutoTray_ != 0);
+    if (IsChecked(Control::CbAuto) != (AutoTray_ != 0)) {
+        ::SendMessageW(Item(Control::CbAuto), BM_SETCHECK,
+                       AutoTray_ != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+        CbAuto_Click();
+    }
     if (AutoTray_ != 0) {
         ::ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);  // and the resize event sends it to the tray
     }
     ShowHotKeyName(poll_.HotKey());
 }
 
-// A check box raises its click whenever its value changes, whoever changes
-// it: Windows for the user, this for the program.
-void frmPos::SetCbAutoValue(bool checked) {
-    const bool changed = IsChecked(Control::CbAuto) != checked;
-    ::SendMessageW(Item(Control::CbAuto), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (changed) {
-        CbAuto_Click();
-    }
-}
-
 // A code with no name (outside 0 to 255) leaves the box as it is.
 void frmPos::ShowHotKeyName(std::int16_t key) {
-    if (const std::optional<std::string> name = SystemKeyName(key)) {
+    SystemCharacters characters;
+    if (const std::optional<std::string> name = KeyName(key, characters)) {
         SetText(Control::Text1, name->c_str());
     }
 }
 
-// A lost change is told once a run, never at the close, which log-off runs
-// too, where a message would hold it up.
+// A lost change is told once a run, never at the close (log-off runs it).
 void frmPos::SaveConfig(bool tellOfALostChange) {
     const settings::SaveResult result =
         settings::SaveConfigFile(settings::kConfigPath, poll_.HotKey(), IsChecked(Control::CbAuto));
@@ -322,8 +289,7 @@ void frmPos::RestoreFromTray() {
     tray_.Delete();
 }
 
-// Raised as well: Windows raises the window it activates, Wine leaves the
-// order to the window manager.
+// Raised too: Wine leaves the order to the window manager.
 void frmPos::BringToFront() {
     ::BringWindowToTop(hwnd_);
     ::SetForegroundWindow(hwnd_);

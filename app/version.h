@@ -1,5 +1,4 @@
-// The program's name and version, for the resource script and the windows.
-// Plain macros so that the resource compiler can read them too.
+// The program's name and version, as macros the resource compiler reads.
 #pragma once
 
 #define ORVANE_VERSION_MAJOR 2

@@ -1,16 +1,15 @@
-#include "hotkey/CaptureBox_win.h"
-
+#include <windows.h>
 #include <commctrl.h>
 #include <imm.h>
+
+#include "hotkey/HotkeyCapture.h"
 
 namespace hotkey {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 
-// Tab, Enter and Escape must not move the focus or press a button, and Alt
-// or F10 must not open the system menu, so that each of them can become the
-// hotkey.  The box's text is only ever the key's name, never what it types.
+// The text is only ever the key's name.
 LRESULT CALLBACK CaptureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                 UINT_PTR /*id*/, DWORD_PTR /*data*/) noexcept {
     switch (message) {
@@ -34,8 +33,7 @@ LRESULT CALLBACK CaptureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-// The box captures keys, not text: an input method (on by default on Chinese
-// systems) would hand it VK_PROCESSKEY instead of the key that was pressed.
+// Keys, not text: an input method would hand it VK_PROCESSKEY instead.
 void MakeCaptureBox(HWND edit) {
     ::ImmAssociateContext(edit, nullptr);
     ::SetWindowSubclass(edit, CaptureBoxProc, kSubclassId, 0);

@@ -1,5 +1,4 @@
-// The set-hotkey button and the box that captures the next key.  While
-// capturing, the box is enabled and the button says "确定".
+// The set-hotkey button and the box that captures the next key.
 #pragma once
 
 #include <cstdint>
@@ -10,13 +9,17 @@ constexpr const char* kCaptionIdle = "设置热键";
 constexpr const char* kCaptionCapturing = "确定";
 constexpr const char* kInvalidKeyMessage = "按键无效，请重新设置！";
 
-// What an input method reports for a key it takes for itself (VK_PROCESSKEY).
-// The key state never shows it down, so as a hotkey it would be dead.
+// VK_PROCESSKEY, an input method's own key: never down, a dead hotkey.
 constexpr std::int16_t kInputMethodKey = 229;
 
 // Whether a key released in the box may become the hotkey.
 constexpr bool IsCapturable(std::int16_t keyCode) {
     return keyCode != kInputMethodKey;
 }
+
+// The box wants every key (Tab, Alt, F10 too) and sends its parent this
+// (WM_APP + 2) for each released, its code in the first parameter.
+constexpr unsigned kKeyReleasedMessage = 0x8000 + 2;
+void MakeCaptureBox(struct HWND__* edit);
 
 }  // namespace hotkey

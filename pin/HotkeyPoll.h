@@ -1,5 +1,4 @@
-// The hotkey poll: every tick looks at the hotkey and, at each new press,
-// flips the foreground window between pinned and not.
+// The hotkey poll: each new press flips the foreground window's pin.
 #pragma once
 
 #include <cstdint>
@@ -7,12 +6,10 @@
 #include "pin/KeyPresses.h"
 #include "pin/PinFrame.h"
 #include "platform/Desktop.h"
-#include "platform/Handle.h"
 #include "platform/Highlight.h"
 
 namespace pin {
 
-// How often the hotkey is polled: the main window's timer.
 inline constexpr unsigned kPollMilliseconds = 200;
 
 class HotkeyPoll {
@@ -23,22 +20,15 @@ class HotkeyPoll {
     // The program's own main window, which a press never pins.
     void SetOwnWindow(platform::Handle window) { ownWindow_ = window; }
 
-    // One tick of the timer.
     void Tick();
-    // Whatever the hotkey did before now, a press made before the program ran
-    // or the one that chose the key in the box, toggles nothing later.
+    // What the key did before now toggles nothing later.
     void Forget();
-
-    // The key is live from the next tick on.
     void SetHotKey(std::int16_t key) { HotKey_ = key; }
     std::int16_t HotKey() const { return HotKey_; }
-    // The foreground window the last press found; nothing else reads it.
+    // The foreground window the last press found.
     platform::Handle TargetWindow() const { return TargetWindow_; }
 
-    bool IsTopmost(platform::Handle hwnd);
-
   private:
-    // One read of the hotkey, and the window in front when it was made.
     struct Read {
         KeyLook key;
         platform::Handle front = 0;
@@ -52,8 +42,7 @@ class HotkeyPoll {
     platform::Handle TargetWindow_ = 0;
     KeyPresses presses_;
     PinFrame frame_;
-    // The window in front at the last read, whether the keyboard can be read
-    // over it (asked once a window), and whether the last read worked.
+    // At the last read (readability asked once a window).
     platform::Handle front_ = 0;
     bool keysReadableOverFront_ = true;
     bool lastReadWorked_ = true;

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/Handle.h"
 #include "platform/Highlight.h"
 
 namespace pin {
@@ -91,8 +90,7 @@ void PinFrame::Tick() {
     }
 }
 
-// A window that is gone, or is on top but can't be seen, has no frame; one
-// that isn't on top yet may still get there.
+// Gone, or on top but unseen: no frame; not on top yet: it may still get there.
 void PinFrame::Watch() {
     const std::optional<platform::WindowOnScreen> window = highlight_.Look(window_);
     if (window && window->topmost) {

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "platform/Desktop.h"
-#include "platform/Handle.h"
 
 namespace pin {
 namespace {
@@ -14,10 +13,7 @@ namespace {
 // The shell's window that stands in front while windows are switched.
 constexpr const char* kSwitchingClass = "ForegroundStaging";
 
-// The shell's top-level windows, by class.  Start, search and the action
-// centre of Windows 10 and 11 are top-level windows of the immersive
-// class; other programs' windows of that class sit inside a frame window
-// of their own, which is toggled like any other.
+// The shell's top-level windows, by class.
 constexpr const char* kShellClasses[] = {
     "Progman",                       // the desktop
     "WorkerW",                       // the desktop as Win+D leaves it, the wallpaper's host
@@ -27,10 +23,7 @@ constexpr const char* kShellClasses[] = {
     "MultitaskingViewFrame",         // task view and Alt+Tab, Windows 10
     "XamlExplorerHostIslandWindow",  // task view and Alt+Tab, Windows 11
 
-    // The shell's topmost flyouts and switchers, which may be in front when
-    // the key is pressed; an un-pin would send them behind every window.
-    // Their classes are not documented: the open-source tools that leave
-    // them alone (window managers, window borders, drag tools) name them.
+    // Its topmost flyouts and switchers, as open-source tools name them.
     "NotifyIconOverflowWindow",             // the hidden tray icons, Windows 7 to 10
     "TopLevelWindowForOverflowXamlIsland",  // the hidden tray icons, Windows 11
     "TaskSwitcherWnd",                      // Alt+Tab, Windows 7 and 8
@@ -42,8 +35,7 @@ bool IsShellClass(const std::string& name) {
                        [&](const char* shellClass) { return name == shellClass; });
 }
 
-// Only the exclusive mode: a full-screen window of the ordinary kind (the
-// shell's "busy"), or presentation settings, don't stop the toggle.
+// Only the exclusive mode, not "busy" or presentation settings.
 bool FullScreenGameRuns(platform::Desktop& desktop) {
     return desktop.UserNotificationState() == platform::NotificationState::RunningD3dFullScreen;
 }
@@ -74,8 +66,7 @@ PressedOver JudgeFrontWindow(platform::Desktop& desktop, platform::Handle window
 void ToggleTopmost(platform::Desktop& desktop, platform::Handle window, bool topmost) {
     const std::uint32_t noWait =
         desktop.OnAnotherThread(window) ? platform::swp::kAsyncWindowPos : 0;
-    // Whether the window moved is not looked at: a window that refuses, or
-    // is gone by now, simply stays as it is.
+    // A window that refuses, or is gone, simply stays as it is.
     if (topmost) {
         (void)desktop.SetWindowPos(window, platform::InsertAfter::Bottom, kUnpinFlags | noWait);
     } else {

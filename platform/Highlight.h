@@ -1,17 +1,14 @@
-// A brief frame drawn around another program's window: what the window
-// system says of that window's place on the screen and of the colours it
-// offers, and the frame itself, one window shown and hidden again.
+// A brief frame round another program's window.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
-#include "platform/Handle.h"
+#include "platform/Desktop.h"
 
 namespace platform {
 
-// A rectangle in pixels, as the window system gives one: right and bottom lie
-// just outside it.
+// In pixels; right and bottom just outside.
 struct PixelRect {
     int left = 0;
     int top = 0;
@@ -25,8 +22,7 @@ struct WindowOnScreen {
     bool topmost = false;
     // Visible and not minimised.
     bool shown = false;
-    // The frame the user sees: without the invisible resize borders that
-    // Windows 10 and 11 count in the window's rectangle.
+    // As seen: without Windows 10's invisible resize borders.
     PixelRect frame;
     // The whole of the monitor the window is on (most of it).
     PixelRect monitor;
@@ -37,8 +33,7 @@ struct WindowOnScreen {
 // The colours a frame may take, 0x00BBGGRR like GetSysColor's.
 struct SystemAccent {
     bool highContrast = false;
-    // The accent colour where the window manager composes the screen
-    // (DwmGetColorizationColor), as it reports it: 0xAARRGGBB.
+    // DwmGetColorizationColor's, 0xAARRGGBB, where composition is on.
     std::optional<std::uint32_t> colorization;
     std::uint32_t selection = 0;  // COLOR_HIGHLIGHT
 };

@@ -5,9 +5,12 @@
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 
-orvane_build_for_wine orvane  # the program alone: the tests and the bench can wait
+# The program alone, and only the build that Wine will run (the 64-bit one
+# where 32-bit code runs emulated or not at all): the tests and the bench can
+# wait.
+orvane_build_for_wine orvane
 exe=$ORVANE_PROGRAM
-echo "The program: $ORVANE_OUT/win32/$ORVANE_EXE_NAME"
+echo "The program: $exe"
 
 headless=0
 if [ -z "${DISPLAY:-}" ]; then headless=1; fi

@@ -24,7 +24,10 @@ CXX=clang++ cmake -S "$ORVANE_ROOT" -B "$ORVANE_OUT/fuzz" -G Ninja -DCMAKE_BUILD
 cmake --build "$ORVANE_OUT/fuzz" --target config_fuzz
 mkdir -p "$ORVANE_OUT/fuzz/corpus"
 fuzz_log="$ORVANE_OUT/fuzz/last-run.log"
+# A failing input goes to out/fuzz (libFuzzer's own default is the folder the
+# command was started from).
 if ! "$ORVANE_OUT/fuzz/config_fuzz" -max_total_time="$ORVANE_FUZZ_SECONDS" -print_final_stats=1 \
+     -artifact_prefix="$ORVANE_OUT/fuzz/" \
      "$ORVANE_OUT/fuzz/corpus" "$ORVANE_ROOT/tests/fuzz/seeds" >"$fuzz_log" 2>&1; then
   tail -40 "$fuzz_log"
   echo "the fuzzer found a fault; the input is in $ORVANE_OUT/fuzz (crash-*)" >&2

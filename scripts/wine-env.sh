@@ -153,15 +153,19 @@ orvane_build_windows() {
   cmake --build "$ORVANE_OUT/$arch" --target "$target"
 }
 
-# Installs what is missing, builds the 32-bit program, picks the Wine loader
-# and, where only wine64 can run, builds the 64-bit program too: everything,
-# or only target $1 (run.sh wants the program alone).  Sets ORVANE_PROGRAM to
-# the .exe that Wine will run.
+# Installs what is missing, picks the Wine loader, then builds.  Everything
+# (no target): the 32-bit build, the release, which the end-to-end suite
+# starts too, and, where only wine64 runs the program, the 64-bit build as
+# well.  Only target $1 (run.sh wants the program alone): in the one build
+# that Wine will run, so an emulated or missing 32-bit kernel costs no
+# 32-bit build.  Sets ORVANE_PROGRAM to the .exe that Wine will run.
 orvane_build_for_wine() {
   local target=${1:-all}
   "$ORVANE_ROOT/scripts/install-deps.sh" run
-  orvane_build_windows win32 "$target"
-  orvane_pick_wine
+  orvane_pick_wine  # after the install: it asks the 32-bit loader
+  if [ "$target" = all ] || [ "$ORVANE_ARCH" = win32 ]; then
+    orvane_build_windows win32 "$target"
+  fi
   if [ "$ORVANE_ARCH" != win32 ]; then
     echo "(32-bit code runs $ORVANE_I386 here: Wine runs the 64-bit build of the same sources under wine64)"
     orvane_build_windows win64 "$target"

@@ -1,5 +1,6 @@
 #include "settings/ConfigFile.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -12,41 +13,15 @@
 namespace settings {
 namespace {
 
-constexpr char kCR = '\r';
-constexpr char kLF = '\n';
-
-// Takes one line off the front of rest; a CR, or CR LF, ends it.
+// A CR, or CR LF, ends a line; a lone LF is part of it.
 std::string TakeLine(std::string_view& rest) {
-    const std::size_t end = rest.find(kCR);
-    if (end == std::string_view::npos) {
-        std::string line(rest);
-        rest = {};
-        return line;
-    }
+    const std::size_t end = std::min(rest.find('\r'), rest.size());
     std::string line(rest.substr(0, end));
-    std::size_t next = end + 1;
-    if (next < rest.size() && rest[next] == kLF) {
-        ++next;
-    }
-    rest.remove_prefix(next);
+    rest.remove_prefix(std::min(rest.size(), end + (rest.substr(end, 2) == "\r\n" ? 2 : 1)));
     return line;
 }
 
-struct FirstTwoLines {
-    std::string line1;
-    std::string line2;
-};
-
-// Lines end at CR or CR LF; a lone LF is part of the line.
-FirstTwoLines SplitFirstTwoLines(std::string_view content) {
-    FirstTwoLines lines;
-    lines.line1 = TakeLine(content);
-    lines.line2 = TakeLine(content);
-    return lines;
-}
-
-// The one rule of what a start applies: a key code that didn't fit leaves the
-// start's 0 in place.
+// A key code that didn't fit leaves the start's 0.
 StartSettings AsApplied(const LoadedConfig& config) {
     return StartSettings{.hotKey = config.hotKey.value_or(0), .autoTray = config.autoTray};
 }
@@ -54,22 +29,17 @@ StartSettings AsApplied(const LoadedConfig& config) {
 }  // namespace
 
 LoadedConfig ParseConfig(std::string_view content) {
-    const FirstTwoLines lines = SplitFirstTwoLines(content);
+    const std::string line1 = TakeLine(content);
+    const std::string line2 = TakeLine(content);
     LoadedConfig config;
-    if (lines.line1.empty()) {
-        config.hotKey = kDefaultHotKey;
-    } else {
-        config.hotKey = ReadInteger16(lines.line1);
-    }
+    config.hotKey = line1.empty() ? std::optional(kDefaultHotKey) : ReadInteger16(line1);
     // Anything but 0 or 1 on line 2 (including what doesn't fit) means 0.
-    const std::optional<std::int16_t> flag = ReadInteger16(lines.line2);
+    const std::optional<std::int16_t> flag = ReadInteger16(line2);
     config.autoTray = (flag && *flag == 1) ? 1 : 0;
     return config;
 }
 
-// Built by appending only: a string operator+ that may insert in front pulls
-// libstdc++'s out-of-line replace into the release, and with it the library's
-// exception and thread-local runtime (GCC 14's mingw-w64).
+// Appended only: an operator+ inserting in front pulls libstdc++'s runtime in.
 std::string PrintedNumberLine(int value) {
     std::string line;
     if (value >= 0) {
@@ -99,8 +69,7 @@ SaveResult SaveConfigFile(const std::string& path, std::int16_t hotKey, bool sta
     if (platform::files::ReplaceFileContents(path, content)) {
         return SaveResult::Written;
     }
-    // Compared as the next start reads them, not byte for byte: a file in
-    // another spelling of the same numbers loses nothing either.
+    // As the next start reads them, not byte for byte.
     const StartSettings wanted = AsApplied(ParseConfig(content));
     const StartSettings atNextStart = LoadConfig(path).value_or(StartSettings{});
     return atNextStart == wanted ? SaveResult::NothingLost : SaveResult::ChangeLost;

@@ -11,21 +11,6 @@
 namespace settings {
 namespace {
 
-bool IsIgnoredBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-std::string WithoutBlanks(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char const c : text) {
-        if (!IsIgnoredBlank(c)) {
-            out.push_back(c);
-        }
-    }
-    return out;
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -34,88 +19,68 @@ char Upper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// The value of a digit in the radix, or -1.
 int DigitValue(char c, int radix) {
-    int value = -1;
-    if (IsDigit(c)) {
-        value = c - '0';
-    } else if (Upper(c) >= 'A' && Upper(c) <= 'F') {
-        value = Upper(c) - 'A' + 10;
-    }
+    const int value = IsDigit(c)                             ? c - '0'
+                      : (Upper(c) >= 'A' && Upper(c) <= 'F') ? Upper(c) - 'A' + 10
+                                                             : -1;
     return value < radix ? value : -1;
 }
 
 // &H1F or &O17: the digits of the radix that follow, as far as they go.
-double RadixNumber(const std::string& s, std::size_t pos, int radix) {
+double RadixNumber(const std::string& s, int radix) {
     double value = 0;
-    for (; pos < s.size(); ++pos) {
-        const int digit = DigitValue(s[pos], radix);
-        if (digit < 0) {
-            break;
-        }
-        value = value * radix + digit;
+    for (std::size_t pos = 2; pos < s.size() && DigitValue(s[pos], radix) >= 0; ++pos) {
+        value = value * radix + DigitValue(s[pos], radix);
     }
     return value;
 }
 
-// Length of the longest prefix of s that is a decimal number: sign, digits,
-// point and fraction, exponent.  Zero if there is no digit at all.
-std::size_t DecimalPrefixLength(const std::string& s) {
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        ++i;
-    }
-    std::size_t digits = 0;
+std::size_t SkipDigits(const std::string& s, std::size_t i, std::size_t& digits) {
     for (; i < s.size() && IsDigit(s[i]); ++i) {
         ++digits;
-    }
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        for (; i < s.size() && IsDigit(s[i]); ++i) {
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return 0;
-    }
-    // An exponent counts only with at least one digit after its letter and sign.
-    if (i < s.size() && (Upper(s[i]) == 'E' || Upper(s[i]) == 'D')) {
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-            ++j;
-        }
-        if (j < s.size() && IsDigit(s[j])) {
-            while (j < s.size() && IsDigit(s[j])) {
-                ++j;
-            }
-            i = j;
-        }
     }
     return i;
 }
 
-// The value of a whole decimal number, as checked above.  atof is strtod
-// without the end pointer, and in the Windows build it is the system C
-// runtime's own, where strtod would link a second, static conversion into
-// the program (about 20 KB, a quarter of the release).
-double DecimalValue(const std::string& number) {
-    return std::atof(number.c_str());  // NOLINT(cert-err34-c): the text is a number, see above
+// Sign, digits, fraction, exponent with a digit (D read as E).
+std::string DecimalPrefix(const std::string& s) {
+    std::size_t digits = 0;
+    std::size_t i = SkipDigits(s, (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0, digits);
+    if (i < s.size() && s[i] == '.') {
+        i = SkipDigits(s, i + 1, digits);
+    }
+    if (digits == 0) {
+        return {};
+    }
+    std::string number = s.substr(0, i);
+    if (i < s.size() && (Upper(s[i]) == 'E' || Upper(s[i]) == 'D')) {
+        const bool sign = i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-');
+        std::size_t exponentDigits = 0;
+        const std::size_t end = SkipDigits(s, i + 1 + (sign ? 1 : 0), exponentDigits);
+        if (exponentDigits > 0) {  // appended: an operator+ would pull in more of libstdc++
+            number += 'E';
+            number.append(s, i + 1, end - i - 1);
+        }
+    }
+    return number;
 }
 
 }  // namespace
 
 std::optional<double> LeadingNumber(std::string_view text) {
-    const std::string s = WithoutBlanks(text);
+    std::string s;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n') {
+            s.push_back(c);
+        }
+    }
     double value = 0;
     if (s.size() >= 2 && s[0] == '&' && (Upper(s[1]) == 'H' || Upper(s[1]) == 'O')) {
-        value = RadixNumber(s, 2, Upper(s[1]) == 'H' ? 16 : 8);
-    } else {
-        std::string number = s.substr(0, DecimalPrefixLength(s));
-        for (char& c : number) {
-            if (Upper(c) == 'D') {
-                c = 'E';
-            }
-        }
-        value = number.empty() ? 0.0 : DecimalValue(number);
+        value = RadixNumber(s, Upper(s[1]) == 'H' ? 16 : 8);
+    } else if (const std::string number = DecimalPrefix(s); !number.empty()) {
+        // atof: the system C runtime's; strtod would link a static one (20 KB).
+        value = std::atof(number.c_str());  // NOLINT(cert-err34-c)
     }
     if (!std::isfinite(value)) {
         return std::nullopt;

@@ -1,6 +1,4 @@
-// How a line of the settings file becomes a number: the leading-number
-// conversion of the BASIC runtimes the file format comes from, floored, then
-// narrowed to a 16-bit key code.
+// A line of the settings file as BASIC's Val reads it.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +7,8 @@
 
 namespace settings {
 
-// The longest leading part of text that reads as a number; 0 if none.
-// Blanks, tabs and line feeds anywhere in the text are ignored.  Accepts an
-// optional sign, digits, a decimal point with a fraction, an exponent (E or D),
-// or &H hexadecimal / &O octal digits.  Nothing if the value overflows a double.
+// Blanks ignored: sign, digits, fraction, exponent (E, D), or &H / &O digits;
+// 0 if none, nothing if it overflows a double.
 std::optional<double> LeadingNumber(std::string_view text);
 
 // LeadingNumber, floored and narrowed to 16 bits; nothing when it doesn't fit.

@@ -12,25 +12,18 @@ using platform::win::ProcAddress;
 using platform::win::UniqueIcon;
 
 static_assert(kCallbackVersion == NOTIFYICON_VERSION);
-static_assert(event::kLButtonDown == WM_LBUTTONDOWN && event::kKeySelect == NIN_KEYSELECT &&
-              event::kSelect == NIN_SELECT && event::kContextMenu == WM_CONTEXTMENU);
+static_assert(kLButtonDown == WM_LBUTTONDOWN && kKeySelect == NIN_KEYSELECT);
 static_assert(kCallbackMessage == WM_APP + 1);
-// The record's Windows 2000 layout, wide: every shell from Windows 2000 on
-// takes it, and it is the first with uVersion, which NIM_SETVERSION reads.
-// 936 bytes in the 32-bit program (wider handles make it longer in a 64-bit
-// build of the same code).
+// The Windows 2000 layout: every shell since takes it, with uVersion.
 static_assert(sizeof(void*) != 4 || NOTIFYICONDATAW_V2_SIZE == 936);
 static_assert(offsetof(NOTIFYICONDATAW, uVersion) < NOTIFYICONDATAW_V2_SIZE);
 // The tip of the record's first layout: 64 characters of the 128 here.
 constexpr std::size_t kTipChars = 64;
 
-// At the small-icon size the shell asks for (LoadIconMetric, comctl32 6 from
-// Vista on), or, where that is missing, the small-icon size of the DPI.
+// The shell's small-icon size (comctl32 6's LoadIconMetric), else the DPI's.
 UniqueIcon NotificationIcon(int resource, int dpi) {
     using LoadIconMetricFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, HICON*);
     constexpr int kLimSmall = 0;  // LIM_SMALL
-    // comctl32 is the program's own import (the manifest's version 6, which
-    // alone has the function), so it is loaded already.
     const auto loadIconMetric =
         ProcAddress<LoadIconMetricFn>(::GetModuleHandleW(L"comctl32.dll"), "LoadIconMetric");
     HICON icon = nullptr;
@@ -44,8 +37,7 @@ UniqueIcon NotificationIcon(int resource, int dpi) {
 
 }  // namespace
 
-// Talks to the shell only once it has been loaded for an add: with none,
-// there is no icon to delete.
+// Before an add loaded shell32 there is no icon to talk of.
 bool TrayIcon::Notify(DWORD message) {
     if (message != NIM_ADD && !shell_.Loaded()) {
         return false;
@@ -54,9 +46,7 @@ bool TrayIcon::Notify(DWORD message) {
     return notify && notify(message, &TrayData_) != FALSE;
 }
 
-// The record is filled before the shell is asked, so its id identifies the
-// icon's callbacks even when the shell reports the add as failed.  The tip
-// is its text and a NUL, padded with blanks, as the record was always sent.
+// Filled first, so its callbacks are known even of an add reported failed.
 void TrayIcon::Add(HWND window, int dpi) {
     image_ = NotificationIcon(iconResource_, dpi);
     TrayData_ = NOTIFYICONDATAW{};
@@ -77,16 +67,12 @@ void TrayIcon::Add(HWND window, int dpi) {
     retry_.AfterAdd(added);
 }
 
-// The shell forgets the version with every add.  Should it refuse, the icon
-// sends the first callbacks: the left button still brings the window back,
-// the keyboard's selection doesn't.
+// Forgotten with every add.  Refused, the left button still restores.
 void TrayIcon::AskForCallbacks() {
     (void)Notify(NIM_SETVERSION);
 }
 
-// An add fails for an icon the shell already shows (one whose add timed out,
-// or one that outlived a taskbar announcement), so asking it to change that
-// icon tells whether one is there: then the adds stop.
+// An add fails for an icon shown already: a change that works tells so.
 void TrayIcon::Tick(bool windowVisible) {
     if (!retry_.Due()) {
         return;

@@ -1,30 +1,38 @@
-// The desktop for real: the keyboard's state and other programs' top-level
-// windows, straight from user32, and the shell's word on a full-screen game.
-// No state, no window of its own.
+// The desktop for real, straight from user32 and shell32.
 #pragma once
 
 #include "platform/Desktop.h"
-#include "platform/win32/ShellLibrary_win.h"
+#include "platform/win32/Handles_win.h"
 
 namespace platform::win {
 
 class Win32Desktop final : public Desktop {
   public:
-    explicit Win32Desktop(ShellLibrary& shell) : shell_(shell) {}
+    explicit Win32Desktop(LazyLibrary& shell) : shell_(shell) {}
 
-    std::int16_t GetAsyncKeyState(std::int32_t key) override;
-    Handle GetForegroundWindow() override;
+    std::int16_t GetAsyncKeyState(std::int32_t key) override {
+        return static_cast<std::int16_t>(::GetAsyncKeyState(key));
+    }
+    Handle GetForegroundWindow() override { return AsHandle(::GetForegroundWindow()); }
     bool KeysReadableOver(Handle window) override;
-    std::uint32_t GetExtendedStyle(Handle window) override;
-    [[nodiscard]] bool SetWindowPos(Handle window, InsertAfter where, std::uint32_t flags) override;
+    std::uint32_t GetExtendedStyle(Handle window) override {
+        return static_cast<std::uint32_t>(::GetWindowLongA(AsHwnd(window), GWL_EXSTYLE));
+    }
+    bool SetWindowPos(Handle window, InsertAfter where, std::uint32_t flags) override {
+        const auto after = reinterpret_cast<HWND>(static_cast<INT_PTR>(where));
+        return ::SetWindowPos(AsHwnd(window), after, 0, 0, 0, 0, flags) != FALSE;
+    }
     std::string ClassName(Handle window) override;
-    Handle ShellWindow() override;
-    Handle DesktopWindow() override;
-    bool OnAnotherThread(Handle window) override;
+    Handle ShellWindow() override { return AsHandle(::GetShellWindow()); }
+    Handle DesktopWindow() override { return AsHandle(::GetDesktopWindow()); }
+    bool OnAnotherThread(Handle window) override {
+        const DWORD thread = ::GetWindowThreadProcessId(AsHwnd(window), nullptr);
+        return thread != 0 && thread != ::GetCurrentThreadId();
+    }
     NotificationState UserNotificationState() override;
 
   private:
-    ShellLibrary& shell_;
+    LazyLibrary& shell_;
 };
 
 }  // namespace platform::win

@@ -1,9 +1,6 @@
 #include "platform/Files.h"
 
-#include <windows.h>
-
 #include "platform/win32/Handles_win.h"
-#include "platform/win32/Encoding_win.h"
 
 namespace platform::files {
 
@@ -25,12 +22,8 @@ bool WriteWhole(HANDLE file, const std::string& content) {
            written == content.size();
 }
 
-// Writes straight into the file, as a plain save does, for when no file can
-// be made beside it or the made one can't replace it.  The new bytes go over
-// the old ones before the end is cut, never into an emptied file: a write
-// that fails leaves the old settings, and the two short lines fit in one
-// sector, so a save is never half done.  The sharing lets another program
-// that holds the file for reading or writing (a scanner, an indexer) go on.
+// Over the old bytes before the end is cut, never into an emptied file; two
+// short lines fit one sector.  A scanner holding the file may go on.
 bool WriteInPlace(const std::wstring& path, const std::string& content) {
     UniqueHandle file =
         Opened(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -39,21 +32,17 @@ bool WriteInPlace(const std::wstring& path, const std::string& content) {
            ::FlushFileBuffers(file.get());
 }
 
-// A program that holds the old file open without delete sharing (a virus
-// scanner, an indexer, a backup) blocks the rename; such holds are usually
-// brief, so it is tried a few times within a fifth of a second.
+// A scanner holding the file blocks the rename briefly: four tries in 0.2 s.
 bool ReplaceWithRetries(const std::wstring& from, const std::wstring& to) {
-    constexpr int kTries = 4;
-    constexpr DWORD kPauseMs = 50;
     for (int attempt = 1;; ++attempt) {
         if (::MoveFileExW(from.c_str(), to.c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return true;
         }
-        if (attempt == kTries) {
+        if (attempt == 4) {
             return false;
         }
-        ::Sleep(kPauseMs);
+        ::Sleep(50);
     }
 }
 
@@ -81,11 +70,8 @@ std::optional<std::string> ReadFileHead(const std::string& path, std::size_t max
     return content;
 }
 
-// The new content goes to a file beside the old one first and then replaces
-// it in one step, so a save that fails half-way leaves the old settings whole.
-// Where the replacing is refused (the file is held open, or on Windows the
-// root of C: is virtualised for a standard user) the save is never worse
-// than a plain overwrite: it writes in place instead.
+// Beside the old file, then over it in one step; where that is refused (held
+// open, or C:\ virtualised) in place, never worse than a plain overwrite.
 bool ReplaceFileContents(const std::string& path, const std::string& content) {
     const std::wstring target = Widen(path);
     const std::wstring temp = target + L".new";

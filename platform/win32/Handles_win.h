@@ -1,12 +1,14 @@
-// RAII owners for the Win32 handles the program holds, and the few helpers
-// every Win32 file of it uses.
+// RAII owners for Win32 handles, and helpers every Win32 file uses.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+#include <memory>
+#include <type_traits>
 #include <utility>
 
-#include "platform/Handle.h"
+#include "platform/Desktop.h"
 
 namespace platform::win {
 
@@ -17,34 +19,16 @@ inline Handle AsHandle(const void* p) {
     return reinterpret_cast<Handle>(p);
 }
 
-// One owner type per kind of handle, given back with Close; null is empty
-// (CreateFile's INVALID_HANDLE_VALUE is made null where it is called).
-template <class H, auto Close>
-class Unique {
-  public:
-    Unique() = default;
-    explicit Unique(H h) : h_(h) {}
-    ~Unique() { reset(); }
-    Unique(Unique&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
-    Unique& operator=(Unique&& other) noexcept {
-        reset(std::exchange(other.h_, nullptr));
-        return *this;
+// Null is empty (CreateFile's INVALID_HANDLE_VALUE is made null where called).
+template <auto Close>
+struct CloseWith {
+    template <class H>
+    void operator()(H h) const {
+        Close(h);
     }
-    Unique(const Unique&) = delete;
-    Unique& operator=(const Unique&) = delete;
-
-    H get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-    void reset(H h = nullptr) {
-        if (h_) {
-            Close(h_);
-        }
-        h_ = h;
-    }
-
-  private:
-    H h_ = nullptr;
 };
+template <class H, auto Close>
+using Unique = std::unique_ptr<std::remove_pointer_t<H>, CloseWith<Close>>;
 
 using UniqueHandle = Unique<HANDLE, &::CloseHandle>;
 using UniqueDesktop = Unique<HDESK, &::CloseDesktop>;  // opened, not GetThreadDesktop's
@@ -83,19 +67,15 @@ class SelectObjectScope {
     HGDIOBJ old_;
 };
 
-// A DLL of the system's, by its full path in the system folder and never by
-// bare name (platform/SystemLibrary.h says why).
+// By its full path in the system folder (platform/SystemLibrary.h).
 UniqueLibrary LoadSystemLibrary(const wchar_t* name);
 
-// The first thing the program does: whatever is loaded by name from then on,
-// by the program or by Windows for it, is looked for in the system folder
-// only, where Windows can say so (Windows 8, and 7 with KB2533623), and never
-// in the current folder.  The DLLs the program imports are loaded before
-// this: known DLLs, or common controls 6, which the manifest names.
+// The program's first step: from then on nothing is loaded from the current
+// folder, and where Windows can say so only from the system folder (the
+// imported DLLs came before: known DLLs, and the manifest's comctl32 6).
 void KeepDllSearchToTheSystemFolder();
 
-// An entry point of a library loaded at run time; null when the library or
-// the entry is missing.
+// Null when the library or the entry is missing.
 template <class Fn>
 Fn ProcAddress(HMODULE library, const char* name) {
     return library ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(library, name)))
@@ -106,8 +86,32 @@ Fn ProcAddress(const UniqueLibrary& library, const char* name) {
     return ProcAddress<Fn>(library.get(), name);
 }
 
-// The program's icon resource at a size, drawn for that size where the
-// resource has it, scaled from the nearest otherwise.
+// Loaded at its first use, not at the program's start.
+class LazyLibrary {
+  public:
+    explicit LazyLibrary(const wchar_t* name) : name_(name) {}
+    template <class Fn>
+    Fn Entry(const char* name) {  // null when the library or the entry is missing
+        if (!std::exchange(tried_, true)) {
+            library_ = LoadSystemLibrary(name_);
+        }
+        return ProcAddress<Fn>(library_, name);
+    }
+    bool Loaded() const { return static_cast<bool>(library_); }
+
+  private:
+    const wchar_t* name_;
+    bool tried_ = false;
+    UniqueLibrary library_;
+};
+
+bool HighContrastOn();
+
+// Text at the edge of the Win32 API: the program keeps UTF-8.
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& wide);
+
+// Drawn for that size where the resource has it, else scaled.
 inline UniqueIcon LoadIconSized(int resource, int side) {
     return UniqueIcon(
         static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),

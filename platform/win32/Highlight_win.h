@@ -1,10 +1,5 @@
-// The frame round a freshly pinned window, for real: one layered pop-up
-// window, made at the first frame and reused, that takes no focus and lets
-// every click through to the window beneath; and what Windows says of the
-// framed window's place and of the colours.
+// The frame for real: one pop-up, made at the first frame and kept.
 #pragma once
-
-#include <windows.h>
 
 #include "platform/Highlight.h"
 #include "platform/win32/Handles_win.h"
@@ -13,7 +8,6 @@ namespace platform::win {
 
 class Win32Highlight final : public Highlight {
   public:
-    // className: the frame window's class, registered here.
     explicit Win32Highlight(const wchar_t* className) : className_(className) {}
 
     std::optional<WindowOnScreen> Look(Handle window) override;
@@ -22,25 +16,17 @@ class Win32Highlight final : public Highlight {
     void ShowFrame(const FrameDrawing& frame) override;
     void HideFrame(FrameEnd end) override;
 
+    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
   private:
-    static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND FrameWindow();
     PixelRect VisibleFrame(HWND hwnd);
     int MonitorDpi(HMONITOR monitor);
-    void Paint(HWND hwnd);
-    void FadeStep(HWND hwnd);
-    void SetAlpha(HWND hwnd, BYTE alpha);
-    UniqueLibrary& Dwm();
+    void SetAlpha(int alpha);
 
     const wchar_t* className_;
     UniqueWindow frame_;
-    // dwmapi (Vista on) and shcore (Windows 8.1 on), loaded at the first
-    // frame; dwmapiTried_ and shcoreTried_ keep a missing one from being
-    // looked for again.
-    UniqueLibrary dwmapi_;
-    UniqueLibrary shcore_;
-    bool dwmapiTried_ = false;
-    bool shcoreTried_ = false;
+    LazyLibrary dwmapi_{L"dwmapi.dll"};  // Vista on
+    LazyLibrary shcore_{L"shcore.dll"};  // Windows 8.1 on
     FrameDrawing drawing_;
     int alpha_ = 255;
 };

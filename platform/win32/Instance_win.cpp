@@ -10,9 +10,7 @@
 namespace platform::win {
 namespace {
 
-// What the mark holds: anything but null, which GetProp answers for a window
-// without it.
-const HANDLE kMarked = reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(1));
+const HANDLE kMarked = reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(1));  // not null
 
 struct MainWindowSearch {
     const InstanceLock::Names& names;
@@ -33,10 +31,7 @@ BOOL CALLBACK NoteIfMainWindow(HWND window, LPARAM lParam) {
 
 }  // namespace
 
-// A mutex that exists already answers with a handle to it and
-// ERROR_ALREADY_EXISTS; one that an elevated instance made answers a standard
-// run with no handle and ERROR_ACCESS_DENIED, as its integrity label forbids
-// the access asked for.  Any other failure lets this one run.
+// An administrator's mutex answers a standard run ERROR_ACCESS_DENIED.
 bool InstanceLock::Take(HWND main) {
     mutex_.reset(::CreateMutexW(nullptr, FALSE, names_.mutex));
     const DWORD error = ::GetLastError();
@@ -47,22 +42,13 @@ bool InstanceLock::Take(HWND main) {
     return true;
 }
 
-// The mark goes first: a new start that finds the lock still taken then
-// asks no window rather than one that is about to close.
+// The mark first: a start then asks no window rather than a closing one.
 void InstanceLock::Release(HWND main) {
     ::RemovePropW(main, names_.mark);
     mutex_.reset();
 }
 
-// The running instance's main window is the marked one of the class; every
-// start makes its window before it asks for the lock, so the newest window
-// of the class, the first a search finds, may be another second start's
-// (platform/RunningInstance.h).  All are looked at with EnumWindows, not
-// walked one after another: a FindWindowEx walk goes on from the window it
-// reached, and ends early if that window, another start's, is gone
-// meanwhile.  Only a process that may take the foreground (this one, just
-// started by the user) can pass that right on.  The message is posted: this
-// start never waits.
+// EnumWindows: a FindWindowEx walk ends early at a window gone meanwhile.
 void InstanceLock::AskRunningInstanceToShow(HWND own) const {
     MainWindowSearch search{names_, {}};
     ::EnumWindows(NoteIfMainWindow, reinterpret_cast<LPARAM>(&search));

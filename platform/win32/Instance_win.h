@@ -1,9 +1,5 @@
-// The rule of one running instance, for real: a named mutex held from the
-// load to the unload, a mark on the running instance's main window, and the
-// request a second start posts it.
+// One running instance: a mutex, a mark on its window, a request to show.
 #pragma once
-
-#include <windows.h>
 
 #include "platform/win32/Handles_win.h"
 
@@ -12,22 +8,18 @@ namespace platform::win {
 class InstanceLock {
   public:
     struct Names {
-        const wchar_t* mutex;        // tells a second start that one runs already
-        const wchar_t* mark;         // the property on the running instance's main window
-        const wchar_t* mainClass;    // the main window's class
-        const wchar_t* showMessage;  // asks the running instance to show itself
+        const wchar_t* mutex;
+        const wchar_t* mark;  // the window property
+        const wchar_t* mainClass;
+        const wchar_t* showMessage;
     };
     explicit InstanceLock(const Names& names)
         : names_(names), showMessage_(::RegisterWindowMessageW(names.showMessage)) {}
 
-    // False when another instance holds the lock: it took it first, or it
-    // runs as administrator and this one doesn't.  The instance that takes
-    // it marks its main window at once.
+    // False when another instance holds it.
     bool Take(HWND main);
-    // A new start may run from now on, whatever windows are still open.
-    void Release(HWND main);
-    // Asks the instance that runs already to show its main window, and lets
-    // it take the foreground to do so.
+    void Release(HWND main);  // a new start may run from now on
+    // Lets the running instance take the foreground, and asks it to show.
     void AskRunningInstanceToShow(HWND own) const;
     UINT ShowMessage() const { return showMessage_; }
 

@@ -7,7 +7,7 @@ namespace {
 
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-// An entry of user32, which the program imports, so it is always loaded.
+// user32 is imported, so always loaded.
 template <class Fn>
 Fn User32Entry(const char* name) {
     return ProcAddress<Fn>(::GetModuleHandleW(L"user32.dll"), name);
@@ -22,6 +22,13 @@ RECT WindowRectForClient(int width, int height, DWORD style, int dpi) {
         ::AdjustWindowRectEx(&rect, style, FALSE, kExStyle);
     }
     return rect;
+}
+
+SIZE DesignedWindowSize(const WindowDesign& design, int dpi) {
+    const RECT frame =
+        WindowRectForClient(TwipsToPixels(design.clientTwips.cx, dpi),
+                            TwipsToPixels(design.clientTwips.cy, dpi), design.style, dpi);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
 }  // namespace
@@ -46,15 +53,7 @@ int SystemMetricForDpi(int index, int dpi) {
     return ::MulDiv(::GetSystemMetrics(index), dpi, SystemDpi());
 }
 
-SIZE DesignedWindowSize(const WindowDesign& design, int dpi) {
-    const RECT frame =
-        WindowRectForClient(TwipsToPixels(design.clientTwips.cx, dpi),
-                            TwipsToPixels(design.clientTwips.cy, dpi), design.style, dpi);
-    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
-}
-
-// The stored place if there is one, kept on the work area of the monitor it
-// lands on; else the middle of the primary monitor's work area.
+// At the stored place, kept on its work area, or in the middle.
 HWND CreateDesignedWindow(const WindowDesign& design, WNDPROC proc, void* self) {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
@@ -62,7 +61,6 @@ HWND CreateDesignedWindow(const WindowDesign& design, WNDPROC proc, void* self) 
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
-    // Shared icons for the class; each window sets its own at its DPI.
     wc.hIcon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(design.iconResource),
                                                IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);

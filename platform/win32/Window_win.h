@@ -1,20 +1,14 @@
-// What both of the program's windows take from Win32: one window procedure
-// that finds the window's object, a window made from its designed size in
-// twips at a DPI, fonts and icons at a DPI.  Per-monitor DPI came with
-// Windows 8.1 and its functions with Windows 10 1607; each is looked up at
-// run time and falls back to the system DPI, all there is on older Windows.
+// What both windows take from Win32, at per-monitor DPI where Windows has it.
 #pragma once
 
-#include <windows.h>
-
 #include <optional>
+#include <type_traits>
 
 #include "platform/win32/Handles_win.h"
 
 namespace platform::win {
 
-// The DPI the windows were designed at: there twips give the pixels the
-// designer saw, and pictures are drawn at their own size.
+// The DPI designed at: there twips give the pixels the designer saw.
 inline constexpr int kDesignDpi = 96;
 inline constexpr UINT kWmDpiChanged = 0x02E0;  // WM_DPICHANGED, Windows 8.1 on
 
@@ -22,10 +16,12 @@ constexpr int TwipsToPixels(int twips, int dpi) {
     return (twips * dpi + 720) / 1440;  // 1440 twips an inch, to the nearest pixel
 }
 
-// The window procedure of T's windows: the object comes with WM_NCCREATE
-// (CreateWindowEx's last argument) and is let go after WM_NCDESTROY, so no
-// message reaches it before or after.  T::OnMessage gets the window's handle
-// with every message, the first included.
+// The handle of a window the program made, from WM_NCCREATE to WM_NCDESTROY.
+struct OwnWindow {
+    HWND hwnd_ = nullptr;
+};
+
+// The object comes with WM_NCCREATE and is let go at WM_NCDESTROY.
 template <class T>
 LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     if (message == WM_NCCREATE) {
@@ -37,16 +33,18 @@ LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     if (!self) {
         return ::DefWindowProcW(hwnd, message, wParam, lParam);
     }
+    if constexpr (std::is_base_of_v<OwnWindow, T>) {
+        self->hwnd_ = message == WM_NCDESTROY ? nullptr : hwnd;
+    }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     }
     return self->OnMessage(hwnd, message, wParam, lParam);
 }
 
-// A top-level window as designed: not resizable, its client area a fixed
-// size in twips.
+// A top-level window as designed: a client area of a fixed size in twips.
 struct WindowDesign {
-    const wchar_t* className;  // one class per window; others find it by this name
+    const wchar_t* className;  // one class per window: others find it by name
     const wchar_t* caption;
     DWORD style;
     SIZE clientTwips;
@@ -54,19 +52,13 @@ struct WindowDesign {
     int iconResource;
 };
 
-// Made at the system's DPI; the caller lays it out again at once if the
-// window's own DPI (its monitor's) differs.  Hidden until shown.
+// Hidden, at the system's DPI: the caller lays it out at the window's own.
 HWND CreateDesignedWindow(const WindowDesign& design, WNDPROC proc, void* self);
-// The outer size around the designed client area at a DPI.
-SIZE DesignedWindowSize(const WindowDesign& design, int dpi);
-
-// The window's DPI: its monitor's where Windows has per-monitor DPI.
-int WindowDpi(HWND hwnd);
-int SystemDpi();  // the primary monitor's at logon
+int WindowDpi(HWND hwnd);  // its monitor's, where Windows has per-monitor DPI
+int SystemDpi();           // the primary monitor's at logon
 int SystemMetricForDpi(int index, int dpi);
 
-// A font of character set 134 (GB2312), as every font of the program is.
-struct FontDesign {
+struct FontDesign {  // of character set 134 (GB2312), as every font of the program
     const wchar_t* face;
     int tenthsOfPoint;
     int weight;  // 400 normal, 700 bold
@@ -74,16 +66,14 @@ struct FontDesign {
 };
 UniqueFont MakeFont(const FontDesign& font, int dpi);
 
-// The window's big and small icons at the sizes its DPI asks for; the new
-// ones are in place before the old ones go.
+// The window's icons at its DPI's sizes, in place before the old ones go.
 struct WindowIcons {
     UniqueIcon big;
     UniqueIcon small;
     void Set(HWND hwnd, int resource, int dpi);
 };
 
-// The frame a window takes at a new DPI: the rectangle Windows suggests, or
-// where there is none (the first layout) its place with the new size.
+// The rectangle Windows suggests, or none: the window's place, new size.
 void MoveToDpi(HWND hwnd, const WindowDesign& design, int dpi, const RECT* suggested);
 
 }  // namespace platform::win

@@ -1,5 +1,5 @@
-// What the handlers asked of the fakes, in order, shared by every fake of a
-// test so that the order across roles shows too.
+// What the poll and the frame asked of the fakes, in order, shared by the
+// desktop and the highlight of a test so that the order across both shows.
 #pragma once
 
 #include <algorithm>

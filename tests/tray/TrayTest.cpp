@@ -9,7 +9,14 @@
 
 namespace {
 
-using namespace tray::event;
+using tray::kKeySelect;
+using tray::kLButtonDown;
+// The other events a callback may carry, as the window system numbers them.
+constexpr std::uintptr_t kMouseMove = 0x0200;
+constexpr std::uintptr_t kLButtonUp = 0x0202;
+constexpr std::uintptr_t kRButtonDown = 0x0204;
+constexpr std::uintptr_t kContextMenu = 0x007B;  // the right button's click, or the menu key
+constexpr std::uintptr_t kSelect = 0x0400;       // after the left button's click
 
 // The left button going down and the keyboard's selection restore; nothing
 // else does, and no callback of another icon.
