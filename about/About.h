@@ -5,7 +5,6 @@
 
 namespace about {
 
-// 0x00BBGGRR, as GDI's COLORREF.
 using Colour = std::uint32_t;
 constexpr Colour kLinkBlue = 0x00FF0000;  // the contact line at rest
 constexpr Colour kLinkRed = 0x000000FF;   // the contact line under the pointer
@@ -23,10 +22,8 @@ struct AboutColours {
     Colour help = 0;    // the instructions
 };
 
-// One window class per window.
 inline constexpr wchar_t kWindowClass[] = L"Orvane.frmAbout";
 inline constexpr wchar_t kCaption[] = L"关于Orvane窗口置顶工具";
-// The program's name and version, as the main window's caption has it.
 inline constexpr wchar_t kTitle[] = L"Orvane窗口置顶工具 V2.0";
 inline constexpr wchar_t kAuthorCredit[] = L"作者：Orvane软件工作室  出品";
 inline constexpr wchar_t kInstructions[] =

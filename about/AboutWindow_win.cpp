@@ -76,7 +76,6 @@ void DrawLabel(HDC dc, const Label& label, const RECT& rect) {
     }
 }
 
-// The few entries of ole32 and of GDI+'s flat API that decoding needs.
 struct GdiplusStartupInput {
     UINT32 GdiplusVersion = 1;
     void* DebugEventCallback = nullptr;
@@ -95,7 +94,6 @@ struct ComRelease {
     void operator()(IUnknown* p) const { p->Release(); }
 };
 
-// A stream over a copy of the resource's bytes.
 std::unique_ptr<IStream, ComRelease> ResourceStream(CreateStreamOnHGlobalFn createStream,
                                                     int resourceId) {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -157,12 +155,6 @@ platform::win::WindowDesign AboutWindow::Design() const {
     return {kWindowClass, kCaption, kStyle, {7965, 2985}, std::nullopt, iconResource_};
 }
 
-AboutWindow::~AboutWindow() {
-    if (hwnd_) {
-        ::DestroyWindow(hwnd_);
-    }
-}
-
 void AboutWindow::Show(HWND mainWindow) {
     main_ = mainWindow;
     if (!hwnd_) {
@@ -177,13 +169,6 @@ void AboutWindow::Show(HWND mainWindow) {
     ::SetForegroundWindow(hwnd_);
     // Painted now (sent: no other event runs), before the browser starts.
     ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
-void AboutWindow::SetColours(const AboutColours& colours) {
-    colours_ = colours;
-    if (hwnd_) {
-        ::InvalidateRect(hwnd_, nullptr, FALSE);
-    }
 }
 
 // Everything from the twips again: the fonts, the icons at this DPI's sizes.

@@ -10,15 +10,23 @@ class AboutWindow : public platform::win::OwnWindow {
   public:
     AboutWindow(int iconResource, int pictureResource)
         : iconResource_(iconResource), pictureResource_(pictureResource) {}
-    ~AboutWindow();
+    ~AboutWindow() {
+        if (hwnd_) {
+            ::DestroyWindow(hwnd_);
+        }
+    }
     AboutWindow(const AboutWindow&) = delete;
     AboutWindow& operator=(const AboutWindow&) = delete;
 
     // Made if it isn't open, brought to the front and painted at once.
     void Show(HWND mainWindow);
     bool IsOpen() const { return hwnd_ != nullptr; }
-    // Now, and for a window made later.
-    void SetColours(const AboutColours& colours);
+    void SetColours(const AboutColours& colours) {
+        colours_ = colours;
+        if (hwnd_) {
+            ::InvalidateRect(hwnd_, nullptr, FALSE);
+        }
+    }
 
     LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

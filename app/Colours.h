@@ -11,7 +11,6 @@ using about::AboutColours;
 using about::Colour;
 using about::LinkColours;
 
-// The system's colours a window may take, as GetSysColor reports them.
 struct SystemColours {
     Colour window = 0;      // COLOR_WINDOW
     Colour buttonFace = 0;  // COLOR_BTNFACE
@@ -20,7 +19,6 @@ struct SystemColours {
     friend bool operator==(const SystemColours&, const SystemColours&) = default;
 };
 
-// The main window and its check box, as designed.
 constexpr Colour kLavender = 0x00FFC0C0;
 
 struct FormColours {
@@ -31,30 +29,16 @@ struct FormColours {
     AboutColours about;
 };
 
-// As designed; the About window in the system's dialog face.
-inline FormColours Designed(const SystemColours& system) {
-    return FormColours{
-        .mainBack = kLavender,
-        .checkBoxBack = kLavender,
-        .checkBoxText = system.windowText,
-        .link = LinkColours{},
-        .about = AboutColours{
-            .back = system.buttonFace, .labels = about::kBlack, .help = system.windowText}};
-}
-
-// High contrast: the theme's background, text and hyperlink colours.
-inline FormColours HighContrast(const SystemColours& system) {
-    return FormColours{
-        .mainBack = system.window,
-        .checkBoxBack = system.window,
-        .checkBoxText = system.windowText,
-        .link = LinkColours{.atRest = system.hotLight, .underPointer = system.windowText},
-        .about = AboutColours{
-            .back = system.window, .labels = system.windowText, .help = system.windowText}};
-}
-
+// As designed, the About window in the system's dialog face; or the high
+// contrast theme's background, text and hyperlink colours.
 inline FormColours ColoursFor(bool highContrast, const SystemColours& system) {
-    return highContrast ? HighContrast(system) : Designed(system);
+    if (!highContrast) {
+        return {kLavender, kLavender, system.windowText, LinkColours{},
+                AboutColours{system.buttonFace, about::kBlack, system.windowText}};
+    }
+    return {system.window, system.window, system.windowText,
+            LinkColours{system.hotLight, system.windowText},
+            AboutColours{system.window, system.windowText, system.windowText}};
 }
 
 }  // namespace app

@@ -10,7 +10,6 @@
 
 namespace app {
 
-// The main window's controls, in tab order.
 enum class Control : int {
     Text1,      // the box that shows the hotkey's name and captures a new one
     cmdSetKey,  // the set-hotkey button, "设置热键" or "确定"
@@ -38,7 +37,6 @@ inline constexpr wchar_t kShowMessageName[] =
 inline constexpr wchar_t kRunningInstanceMark[] =
     L"Orvane.TopmostTool.RunningInstance.8F2C6A4E-2D1B-4C39-9E57-3A0B6D4F1C82";
 
-inline constexpr const char* kSettingsPath = settings::kConfigPath;
 inline constexpr wchar_t kSettingsPathWide[] = L"C:\\TopConfig.ini";
 
 inline constexpr unsigned kPollMilliseconds = pin::kPollMilliseconds;

@@ -11,6 +11,7 @@
 #include "about/Browser_win.h"
 #include "app/Colours.h"
 #include "app/Facts.h"
+#include "app/version.h"
 #include "pin/HotkeyPoll.h"
 #include "platform/win32/Desktop_win.h"
 #include "platform/win32/Highlight_win.h"
@@ -31,7 +32,6 @@ class frmPos : public platform::win::OwnWindow {
     LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    // The events, and what their handlers share (frmPos_win.cpp).
     void Form_Load();
     void Form_Unload();
     void Form_Resize();
@@ -48,7 +48,6 @@ class frmPos : public platform::win::OwnWindow {
     void RestoreFromTray();
     void BringToFront();
 
-    // The window and its controls (frmPosWindow_win.cpp).
     bool Create();
     void ApplyDpi(int dpi, const RECT* suggested);
     void FollowSystemColours();
@@ -58,9 +57,16 @@ class frmPos : public platform::win::OwnWindow {
     // Gives back the keyboard focus the window had when it was left.
     void KeepFocus(bool activated);
     HWND Item(Control control) const { return ::GetDlgItem(hwnd_, ControlId(control)); }
-    bool IsChecked(Control control) const;
-    void SetText(Control control, const char* utf8);
-    void ShowMessage(const char* utf8);
+    bool IsChecked(Control control) const {
+        return ::SendMessageW(Item(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    void SetText(Control control, const char* utf8) {
+        ::SetWindowTextW(Item(control), platform::win::Widen(utf8).c_str());
+    }
+    // OK only, the application's title as caption; returns when dismissed.
+    void ShowMessage(const char* utf8) {
+        ::MessageBoxW(hwnd_, platform::win::Widen(utf8).c_str(), L"" ORVANE_APP_TITLE, MB_OK);
+    }
 
     static constexpr UINT_PTR kTimer1 = 1;
 

@@ -144,7 +144,6 @@ int frmPos::Run(int showCommand) {
     return static_cast<int>(msg.wParam);
 }
 
-// Made at the system's DPI, and laid out again at once for the window's own.
 bool frmPos::Create() {
     if (!platform::win::CreateDesignedWindow(kFrmPos, platform::win::WindowProcOf<frmPos>, this)) {
         return false;
@@ -184,7 +183,6 @@ void frmPos::ApplyDpi(int dpi, const RECT* suggested) {
     platform::win::MoveToDpi(hwnd_, kFrmPos, dpi, suggested);
 }
 
-// At the start and at every change, for both windows.
 void frmPos::FollowSystemColours() {
     const std::pair<bool, SystemColours> now{
         platform::win::HighContrastOn(),
@@ -249,19 +247,6 @@ void frmPos::KeepFocus(bool activated) {
         const HWND first = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE);
         ::SetFocus(first ? first : hwnd_);
     }
-}
-
-bool frmPos::IsChecked(Control control) const {
-    return ::SendMessageW(Item(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void frmPos::SetText(Control control, const char* utf8) {
-    ::SetWindowTextW(Item(control), platform::win::Widen(utf8).c_str());
-}
-
-// OK only, the application's title as caption; returns when dismissed.
-void frmPos::ShowMessage(const char* utf8) {
-    ::MessageBoxW(hwnd_, platform::win::Widen(utf8).c_str(), L"" ORVANE_APP_TITLE, MB_OK);
 }
 
 }  // namespace app

@@ -11,7 +11,6 @@
 namespace app {
 namespace {
 
-// Characters as this system's ANSI code page and keyboard layout see them.
 class SystemCharacters final : public Characters {
   public:
     std::optional<std::string> AnsiCharacter(std::uint8_t code) override {
@@ -183,7 +182,6 @@ void frmPos::Form_Unload() {
     instance_.Release(hwnd_);
 }
 
-// Every way of minimising ends here.
 void frmPos::Form_Resize() {
     if (::IsIconic(hwnd_)) {
         tray_.Add(hwnd_, dpi_);

@@ -12,7 +12,6 @@ constexpr const char* kInvalidKeyMessage = "按键无效，请重新设置！";
 // VK_PROCESSKEY, an input method's own key: never down, a dead hotkey.
 constexpr std::int16_t kInputMethodKey = 229;
 
-// Whether a key released in the box may become the hotkey.
 constexpr bool IsCapturable(std::int16_t keyCode) {
     return keyCode != kInputMethodKey;
 }

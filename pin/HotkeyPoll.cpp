@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "pin/KeyPresses.h"
 #include "pin/PinToggle.h"
 
 namespace pin {
@@ -26,16 +25,6 @@ HotkeyPoll::Read HotkeyPoll::ReadHotKey() {
     key.seen = worked && lastReadWorked_;
     lastReadWorked_ = worked;
     return {.key = key, .front = front};
-}
-
-void HotkeyPoll::Forget() {
-    presses_.Forget(ReadHotKey().key);
-}
-
-void HotkeyPoll::Tick() {
-    TogglePressedWindow();
-    // After the toggle, never before it: the frame may wait, the toggle not.
-    frame_.Tick();
 }
 
 void HotkeyPoll::TogglePressedWindow() {

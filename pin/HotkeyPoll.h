@@ -3,12 +3,49 @@
 
 #include <cstdint>
 
-#include "pin/KeyPresses.h"
 #include "pin/PinFrame.h"
 #include "platform/Desktop.h"
 #include "platform/Highlight.h"
 
 namespace pin {
+
+// One read of GetAsyncKeyState: negative while down; the low bit set when it went down
+// since anyone's last read (a tap between two polls leaves only that).
+struct KeyLook {
+    bool downNow = false;
+    bool pressedSince = false;
+    // Not a failed read, nor the one after (its bit may tell of an unseen press).
+    bool seen = true;
+};
+
+inline KeyLook LookAt(std::int16_t keyState) {
+    return {.downNow = keyState < 0, .pressedSince = (keyState & 1) != 0};
+}
+
+// The poll's memory of the hotkey: a press acts once, at the first poll that
+// sees it, down or let go again, never again while it is held.
+class KeyPresses {
+  public:
+    // What the key did before this read is no press of ours.
+    void Forget(KeyLook now) { downAtLastPoll_ = now.downNow; }
+
+    // A release and a press between two polls count as the repeat they look like.
+    bool IsNewPress(KeyLook now) {
+        if (!now.seen) {
+            Forget(now);
+            return false;
+        }
+        const bool wasDown = downAtLastPoll_;
+        downAtLastPoll_ = now.downNow;
+        return !wasDown && (now.downNow || now.pressedSince);
+    }
+
+    // A key still held is a new press to the next poll.
+    void KeepForNextPoll() { downAtLastPoll_ = false; }
+
+  private:
+    bool downAtLastPoll_ = false;
+};
 
 inline constexpr unsigned kPollMilliseconds = 200;
 
@@ -20,12 +57,14 @@ class HotkeyPoll {
     // The program's own main window, which a press never pins.
     void SetOwnWindow(platform::Handle window) { ownWindow_ = window; }
 
-    void Tick();
-    // What the key did before now toggles nothing later.
-    void Forget();
+    // The toggle first: the frame may wait, the toggle not.
+    void Tick() {
+        TogglePressedWindow();
+        frame_.Tick();
+    }
+    void Forget() { presses_.Forget(ReadHotKey().key); }
     void SetHotKey(std::int16_t key) { HotKey_ = key; }
     std::int16_t HotKey() const { return HotKey_; }
-    // The foreground window the last press found.
     platform::Handle TargetWindow() const { return TargetWindow_; }
 
   private:

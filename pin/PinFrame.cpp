@@ -114,9 +114,4 @@ void PinFrame::Show(const platform::WindowOnScreen& window) {
     ticksLeft_ = kFrameShowTicks;
 }
 
-void PinFrame::End(platform::FrameEnd end) {
-    highlight_.HideFrame(end);
-    stage_ = Stage::Idle;
-}
-
 }  // namespace pin

@@ -20,7 +20,6 @@ std::optional<platform::PixelRect> FrameAround(const platform::PixelRect& frame,
                                                const platform::PixelRect& monitor, int thickness);
 // The accent colour; the selection colour without one, and in high contrast.
 std::uint32_t FrameColour(const platform::SystemAccent& accent);
-// Nothing for a minimised or hidden window.
 std::optional<platform::FrameDrawing> FrameFor(const platform::WindowOnScreen& window,
                                                std::uint32_t colour);
 
@@ -37,7 +36,10 @@ class PinFrame {
 
     void Watch();
     void Show(const platform::WindowOnScreen& window);
-    void End(platform::FrameEnd end);
+    void End(platform::FrameEnd end) {
+        highlight_.HideFrame(end);
+        stage_ = Stage::Idle;
+    }
 
     platform::Highlight& highlight_;
     Stage stage_ = Stage::Idle;

@@ -1,4 +1,3 @@
-// Pinning a window on top of all others, and un-pinning it.
 #pragma once
 
 #include <cstdint>

@@ -9,7 +9,6 @@ namespace platform {
 // A window's handle, as the window system hands it out: passed, never owned.
 using Handle = std::uintptr_t;
 
-// Where SetWindowPos puts a window in the z-order.
 enum class InsertAfter : std::intptr_t { Topmost = -1, Bottom = 1 };
 
 constexpr std::uint32_t kExStyleTopmost = 0x0008;  // WS_EX_TOPMOST
@@ -46,7 +45,6 @@ class Desktop {
     virtual std::uint32_t GetExtendedStyle(Handle window) = 0;
     virtual bool SetWindowPos(Handle window, InsertAfter where, std::uint32_t flags) = 0;
 
-    // The window's class name; empty when the window is gone.
     virtual std::string ClassName(Handle window) = 0;
     // The shell's desktop window and the desktop under all others; 0 if none.
     virtual Handle ShellWindow() = 0;

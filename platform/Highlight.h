@@ -17,7 +17,6 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
-// One look at a window, all of it at the same moment.
 struct WindowOnScreen {
     bool topmost = false;
     // Visible and not minimised.
@@ -26,7 +25,6 @@ struct WindowOnScreen {
     PixelRect frame;
     // The whole of the monitor the window is on (most of it).
     PixelRect monitor;
-    // That monitor's DPI.
     int dpi = 96;
 };
 
@@ -46,7 +44,6 @@ struct FrameDrawing {
     friend bool operator==(const FrameDrawing&, const FrameDrawing&) = default;
 };
 
-// How a frame that is showing goes.
 enum class FrameEnd { AtOnce, FadeOut };
 
 class Highlight {
@@ -61,7 +58,6 @@ class Highlight {
 
     // Shown on top of every window, taking neither the focus nor a click.
     virtual void ShowFrame(const FrameDrawing& frame) = 0;
-    // Nothing happens when no frame shows.
     virtual void HideFrame(FrameEnd end) = 0;
 };
 

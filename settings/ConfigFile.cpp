@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "platform/Files.h"
-#include "settings/NumberReading.h"
+#include "settings/ConfigFile.h"
 
 namespace settings {
 namespace {

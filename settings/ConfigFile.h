@@ -9,6 +9,13 @@
 
 namespace settings {
 
+// A line as BASIC's Val reads it (NumberReading.cpp): blanks ignored; sign,
+// digits, fraction, exponent (E, D), or &H / &O digits; 0 if none, nothing if
+// it overflows a double.
+std::optional<double> LeadingNumber(std::string_view text);
+
+std::optional<std::int16_t> ReadInteger16(std::string_view text);
+
 inline constexpr char kConfigPath[] = "C:\\TopConfig.ini";
 constexpr std::int16_t kDefaultHotKey = 119;  // F8
 

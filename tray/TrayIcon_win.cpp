@@ -13,9 +13,6 @@ using platform::win::UniqueIcon;
 
 static_assert(kCallbackVersion == NOTIFYICON_VERSION);
 static_assert(kLButtonDown == WM_LBUTTONDOWN && kKeySelect == NIN_KEYSELECT);
-static_assert(kCallbackMessage == WM_APP + 1);
-// The Windows 2000 layout: every shell since takes it, with uVersion.
-static_assert(sizeof(void*) != 4 || NOTIFYICONDATAW_V2_SIZE == 936);
 static_assert(offsetof(NOTIFYICONDATAW, uVersion) < NOTIFYICONDATAW_V2_SIZE);
 // The tip of the record's first layout: 64 characters of the 128 here.
 constexpr std::size_t kTipChars = 64;
@@ -50,7 +47,7 @@ bool TrayIcon::Notify(DWORD message) {
 void TrayIcon::Add(HWND window, int dpi) {
     image_ = NotificationIcon(iconResource_, dpi);
     TrayData_ = NOTIFYICONDATAW{};
-    TrayData_.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    TrayData_.cbSize = NOTIFYICONDATAW_V2_SIZE;  // Windows 2000's: every shell since takes it
     TrayData_.hWnd = window;
     TrayData_.uID = kIconId;
     TrayData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
@@ -62,14 +59,10 @@ void TrayIcon::Add(HWND window, int dpi) {
     TrayData_.uVersion = kCallbackVersion;
     const bool added = Notify(NIM_ADD);
     if (added) {
-        AskForCallbacks();
+        // Forgotten with every add; refused, the left button still restores.
+        (void)Notify(NIM_SETVERSION);
     }
     retry_.AfterAdd(added);
-}
-
-// Forgotten with every add.  Refused, the left button still restores.
-void TrayIcon::AskForCallbacks() {
-    (void)Notify(NIM_SETVERSION);
 }
 
 // An add fails for an icon shown already: a change that works tells so.
@@ -82,14 +75,9 @@ void TrayIcon::Tick(bool windowVisible) {
         return;
     }
     if (Notify(NIM_ADD) || Notify(NIM_MODIFY)) {
-        AskForCallbacks();
+        (void)Notify(NIM_SETVERSION);
         retry_.Stop();
     }
-}
-
-void TrayIcon::Delete() {
-    retry_.Stop();
-    (void)Notify(NIM_DELETE);  // with no icon there is nothing to take away
 }
 
 }  // namespace tray

@@ -18,13 +18,14 @@ class TrayIcon {
 
     // A fresh image: a new DPI may have changed the size.
     void Add(HWND window, int dpi);
-    // Harmless when there is no icon.
-    void Delete();
+    void Delete() {  // harmless without an icon
+        retry_.Stop();
+        (void)Notify(NIM_DELETE);
+    }
     void Tick(bool windowVisible);
 
   private:
     bool Notify(DWORD message);
-    void AskForCallbacks();
 
     platform::win::LazyLibrary& shell_;
     int iconResource_;

@@ -40,7 +40,6 @@ using UniqueBrush = Unique<HBRUSH, &::DeleteObject>;
 using UniqueBitmap = Unique<HBITMAP, &::DeleteObject>;
 using MemoryDC = Unique<HDC, &::DeleteDC>;  // CreateCompatibleDC's
 
-// A window's device context, borrowed (GetDC) and given back (ReleaseDC).
 class WindowDC {
   public:
     explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
@@ -54,7 +53,6 @@ class WindowDC {
     HDC dc_;
 };
 
-// Selects an object into a DC for one scope.
 class SelectObjectScope {
   public:
     SelectObjectScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(::SelectObject(dc, object)) {}
@@ -75,7 +73,6 @@ UniqueLibrary LoadSystemLibrary(const wchar_t* name);
 // imported DLLs came before: known DLLs, and the manifest's comctl32 6).
 void KeepDllSearchToTheSystemFolder();
 
-// Null when the library or the entry is missing.
 template <class Fn>
 Fn ProcAddress(HMODULE library, const char* name) {
     return library ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(library, name)))

@@ -66,7 +66,6 @@ struct FontDesign {  // of character set 134 (GB2312), as every font of the prog
 };
 UniqueFont MakeFont(const FontDesign& font, int dpi);
 
-// The window's icons at its DPI's sizes, in place before the old ones go.
 struct WindowIcons {
     UniqueIcon big;
     UniqueIcon small;

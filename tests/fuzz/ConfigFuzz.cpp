@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "settings/ConfigFile.h"
-#include "settings/NumberReading.h"
+#include "settings/ConfigFile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "settings/NumberReading.h"
+#include "settings/ConfigFile.h"
 
 #include <gtest/gtest.h>
 
