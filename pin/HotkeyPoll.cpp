@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "pin/PinToggle.h"
+#include "platform/Desktop.h"
 
 namespace pin {
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/Desktop.h"
 #include "platform/Highlight.h"
 
 namespace pin {
