@@ -46,7 +46,7 @@ frmPos::frmPos()
       browser_(shell_) {}
 
 LRESULT frmPos::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    using Click = void (frmPos::*)();
+    using Click = void (frmPos::*)();  // the buttons' and the box's, by Control (Facts.h)
     static constexpr Click kClicks[] = {nullptr, &frmPos::cmdSetKey_Click, &frmPos::cmdMini_Click,
                                         &frmPos::CbAuto_Click, &frmPos::Command1_Click};
     const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
