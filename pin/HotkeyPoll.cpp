@@ -23,7 +23,10 @@ HotkeyPoll::Read HotkeyPoll::ReadHotKey() {
     }
     const bool worked = state != 0 || keysReadableOverFront_;
     KeyLook key = LookAt(state);
-    key.seen = worked && lastReadWorked_;
+    // After a failed read the "pressed since" bit may tell of a press no poll
+    // could see; "down now" is current, so a key held on is a press here.
+    key.seen = worked;
+    key.pressedSince = key.pressedSince && lastReadWorked_;
     lastReadWorked_ = worked;
     return {.key = key, .front = front};
 }

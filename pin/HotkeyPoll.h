@@ -14,8 +14,7 @@ namespace pin {
 struct KeyLook {
     bool downNow = false;
     bool pressedSince = false;
-    // Not a failed read, nor the one after (its bit may tell of an unseen press).
-    bool seen = true;
+    bool seen = true;  // not a read that failed: it says 0, whatever the key did
 };
 
 inline KeyLook LookAt(std::int16_t keyState) {
