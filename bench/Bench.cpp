@@ -10,7 +10,10 @@
 //   bench reaction EXE N [TAP]  hotkey down to the foreground window's topmost
 //                               bit changing, N presses held until it changes,
 //                               or N taps of TAP ms, let go whatever happens:
-//                               "reaction_ms median max missed"
+//                               "reaction_ms median max missed"; for the
+//                               pins, the program's frame showing after the
+//                               press and after the topmost bit:
+//                               "frame_ms median max" and "frame_after_ms ..."
 #include <windows.h>
 #include <psapi.h>
 
@@ -115,6 +118,13 @@ void Key(WORD vk, bool up) {
     ::SendInput(1, &input, sizeof(input));
 }
 
+// The program's pin frame, shown.
+bool FrameShows(DWORD pid) {
+    Found f{pid, app::facts::kPinFrameWindowClass, nullptr};
+    ::EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&f));
+    return f.hwnd != nullptr;
+}
+
 bool Topmost(HWND hwnd) {
     return (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
@@ -179,6 +189,8 @@ int wmain(int argc, wchar_t** argv) {
         const int tapMs = argc >= 5 ? _wtoi(argv[4]) : 0;
         constexpr auto kGiveUp = std::chrono::seconds(1);
         std::vector<double> ms;
+        std::vector<double> frameMs;
+        std::vector<double> frameAfterMs;
         int missed = 0;
         for (int i = 0; i < _wtoi(argv[3]); ++i) {
             // Let a poll see the key up, then land at a different point of
@@ -203,13 +215,25 @@ int wmain(int argc, wchar_t** argv) {
             if (Topmost(target) == was) {
                 ++missed;
             } else {
-                ms.push_back(Ms(Clock::now() - t0));
+                const auto topmostAt = Clock::now();
+                ms.push_back(Ms(topmostAt - t0));
+                while (!was && !FrameShows(program.info.dwProcessId) &&
+                       Clock::now() - t0 < 2 * kGiveUp) {
+                    Pump();
+                    ::Sleep(1);
+                }
+                if (!was && FrameShows(program.info.dwProcessId)) {
+                    frameMs.push_back(Ms(Clock::now() - t0));
+                    frameAfterMs.push_back(Ms(Clock::now() - topmostAt));
+                }
             }
             if (down) {
                 Key(VK_F8, true);
             }
         }
         Report("reaction_ms", ms, (" " + std::to_string(missed)).c_str());
+        Report("frame_ms", frameMs);
+        Report("frame_after_ms", frameAfterMs);
         ::DestroyWindow(target);
         Stop(program);
         return 0;
