@@ -3,6 +3,7 @@
 // once would each find the other's first.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -25,5 +26,19 @@ inline std::optional<Handle> RunningInstanceWindow(std::span<const MainWindowFou
     }
     return std::nullopt;
 }
+
+// An administrator's start that finds a standard run says why it ends: that
+// run can't pin an administrator's window.  Levels unread (Windows XP, Wine):
+// nothing said.
+inline bool TellStandardRunIsRunning(std::optional<std::uint32_t> ours,
+                                     std::optional<std::uint32_t> running) {
+    constexpr std::uint32_t kHigh = 0x3000;  // SECURITY_MANDATORY_HIGH_RID, an administrator's
+    return ours && running && *ours >= kHigh && *running < kHigh;
+}
+
+// In the user guide's words (docs/使用说明.md).
+inline constexpr char kStandardRunIsRunningMessage[] =
+    "本工具已经有一份在运行，它没有以管理员身份运行，置顶不了以管理员身份运行的程序的窗口。"
+    "请先退出它（点击它主窗口右上角的关闭按钮），再以管理员身份运行本工具。";
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -38,6 +39,23 @@ TEST(RunningInstanceTest, TheMarkedWindowNotTheNewest) {
     };
     for (const auto& row : rows) {
         EXPECT_EQ(platform::RunningInstanceWindow(row.found, row.own), row.asked) << row.what;
+    }
+}
+
+// Low 0x1000, standard 0x2000, UIAccess 0x2100, administrator 0x3000, system 0x4000.
+TEST(RunningInstanceTest, AnAdministratorsStartTellsOfAStandardRun) {
+    constexpr std::optional<std::uint32_t> kUnread;
+    const struct {
+        std::optional<std::uint32_t> ours, running;
+        bool tell = false;
+    } rows[] = {
+        {0x3000, 0x2000, true},  {0x3000, 0x2100, true},   {0x4000, 0x1000, true},
+        {0x3000, 0x3000, false}, {0x2000, 0x2000, false},  {0x2000, 0x3000, false},
+        {0x2100, 0x1000, false}, {0x3000, kUnread, false}, {kUnread, 0x2000, false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(platform::TellStandardRunIsRunning(row.ours, row.running), row.tell)
+            << std::hex << row.ours.value_or(0) << " over " << row.running.value_or(0);
     }
 }
 
