@@ -85,7 +85,7 @@ class frmPos : public platform::win::OwnWindow {
     std::int16_t AutoTray_ = 0;     // as read at start-up
     bool capturing_ = false;        // the set-hotkey button's state
     bool saveFailureTold_ = false;  // at most once a run
-    bool ending_ = false;           // another instance runs: no unload
+    bool ending_ = false;           // another instance runs: no unload, no save
     bool unloaded_ = false;
     platform::win::LazyLibrary shell_{L"shell32.dll"};  // before the parts that use it
     platform::win::InstanceLock instance_;

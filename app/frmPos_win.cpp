@@ -162,19 +162,29 @@ LRESULT frmPos::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-// A second start shows the running one, which the user is looking for.
+// A second start shows the running one, which the user is looking for; an
+// administrator's start first says why a standard one must be quit.
 void frmPos::Form_Load() {
     if (!instance_.Take(hwnd_)) {
-        instance_.AskRunningInstanceToShow(hwnd_);
-        ending_ = true;
+        ending_ = true;  // first: a logoff may come while the message waits
+        instance_.AskRunningInstanceToShow(hwnd_, [this](DWORD processId) {
+            const platform::win::UniqueHandle running(
+                ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+            if (platform::TellStandardRunIsRunning(
+                    platform::win::IntegrityLevel(::GetCurrentProcess()),
+                    running ? platform::win::IntegrityLevel(running.get()) : std::nullopt)) {
+                ShowMessage(platform::kStandardRunIsRunningMessage);
+            }
+        });
         return;
     }
     ApplyStoredSettings();
 }
 
 // Once, however it closes; the lock after the save, for a new start to read.
+// Not in a start that ends at once: it read no settings, so saves none.
 void frmPos::Form_Unload() {
-    if (std::exchange(unloaded_, true)) {
+    if (ending_ || std::exchange(unloaded_, true)) {
         return;
     }
     tray_.Delete();

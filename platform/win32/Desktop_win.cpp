@@ -25,6 +25,8 @@ bool OnTheInputDesktop() {
     return SameName(input.get(), ::GetThreadDesktop(::GetCurrentThreadId()));
 }
 
+}  // namespace
+
 // The mandatory label's last part (0x2000 standard, 0x3000 administrator).
 std::optional<DWORD> IntegrityLevel(HANDLE process) {
     HANDLE raw = nullptr;
@@ -45,6 +47,8 @@ std::optional<DWORD> IntegrityLevel(HANDLE process) {
     }
     return *::GetSidSubAuthority(sid, parts - 1U);
 }
+
+namespace {
 
 // UIPI: a process that can't be asked counts as higher.
 bool NotAboveThisProgram(DWORD processId) {

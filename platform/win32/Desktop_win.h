@@ -1,10 +1,14 @@
 // The desktop for real, straight from user32 and shell32.
 #pragma once
 
+#include <optional>
+
 #include "platform/Desktop.h"
 #include "platform/win32/Handles_win.h"
 
 namespace platform::win {
+
+std::optional<DWORD> IntegrityLevel(HANDLE process);
 
 class Win32Desktop final : public Desktop {
   public:

@@ -39,12 +39,15 @@ class InstanceLock {
         mutex_.reset();
     }
     // EnumWindows: a FindWindowEx walk ends early at a window gone meanwhile.
-    void AskRunningInstanceToShow(HWND own) {
+    // First, given the running instance's process, a word to the user.
+    template <typename BeforeAsking>
+    void AskRunningInstanceToShow(HWND own, BeforeAsking beforeAsking) {
         found_.clear();
         ::EnumWindows(NoteIfMainWindow, reinterpret_cast<LPARAM>(this));
         if (const std::optional<Handle> asked = RunningInstanceWindow(found_, AsHandle(own))) {
             DWORD processId = 0;
             ::GetWindowThreadProcessId(AsHwnd(*asked), &processId);
+            beforeAsking(processId);
             ::AllowSetForegroundWindow(processId);  // only this start, just made, may
             ::PostMessageW(AsHwnd(*asked), showMessage_, 0, 0);
         }
