@@ -39,7 +39,9 @@ frmPos::frmPos()
     : instance_({facts::kInstanceMutexName, facts::kRunningInstanceMark, facts::kMainWindowClass,
                  facts::kShowMessageName}),
       desktop_(shell_),
-      highlight_(facts::kPinFrameWindowClass),
+      highlight_(
+          facts::kPinFrameWindowClass,
+          [](void* self) { static_cast<frmPos*>(self)->poll_.WakeFrame(); }, this),
       poll_(desktop_, highlight_),
       tray_(shell_, IDI_APP, L"" ORVANE_PRODUCT, facts::kPollMilliseconds),
       about_(IDI_APP, IDR_ABOUT_GIF),

@@ -56,11 +56,9 @@ class HotkeyPoll {
     // The program's own main window, which a press never pins.
     void SetOwnWindow(platform::Handle window) { ownWindow_ = window; }
 
-    // The toggle first: the frame may wait, the toggle not.
-    void Tick() {
-        TogglePressedWindow();
-        frame_.Tick();
-    }
+    void Tick() { TogglePressedWindow(); }
+    // The frame's own timer went off.
+    void WakeFrame() { frame_.Wake(); }
     void Forget() { presses_.Forget(ReadHotKey().key); }
     void SetHotKey(std::int16_t key) { HotKey_ = key; }
     std::int16_t HotKey() const { return HotKey_; }

@@ -12,23 +12,51 @@ namespace {
 
 constexpr int kDesignDpi = 96;
 constexpr int kThicknessAtDesignDpi = 4;
+// Windows 11's corner radii at 96 dpi: windows, and those asking for small ones.
+constexpr int kRoundRadius = 8;
+constexpr int kRoundSmallRadius = 4;
+// Luma (Rec. 709, 0-255) outside these is lost against a dark or a light window.
+constexpr int kDarkestLuma = 32;
+constexpr int kPalestLuma = 224;
+
+int AtDpi(int pixels, int dpi) {
+    if (dpi <= 0) {
+        dpi = kDesignDpi;  // not reported: as designed
+    }
+    return (pixels * dpi + kDesignDpi / 2) / kDesignDpi;
+}
+
+// A snapped window fills a side, a corner or a column of the work area: it
+// meets two of the work area's edges or more.
+bool Snapped(const platform::PixelRect& frame, const platform::PixelRect& work) {
+    const int edges = (frame.left == work.left ? 1 : 0) + (frame.top == work.top ? 1 : 0) +
+                      (frame.right == work.right ? 1 : 0) + (frame.bottom == work.bottom ? 1 : 0);
+    return edges >= 2;
+}
+
+std::uint32_t Channel(std::uint32_t colour, int shift) {
+    return (colour >> shift) & 0xFFU;
+}
+
+bool Visible(std::uint32_t bgr) {
+    const std::uint32_t luma =
+        (2126 * Channel(bgr, 0) + 7152 * Channel(bgr, 8) + 722 * Channel(bgr, 16)) / 10000;
+    return luma >= kDarkestLuma && luma <= kPalestLuma;
+}
 
 }  // namespace
 
 int FrameThickness(int dpi) {
-    if (dpi <= 0) {
-        dpi = kDesignDpi;  // not reported: as designed
-    }
-    return std::max(1, (kThicknessAtDesignDpi * dpi + kDesignDpi / 2) / kDesignDpi);
+    return std::max(1, AtDpi(kThicknessAtDesignDpi, dpi));
 }
 
 std::optional<platform::PixelRect> FrameAround(const platform::PixelRect& frame,
-                                               const platform::PixelRect& monitor, int thickness) {
+                                               const platform::PixelRect& clip, int thickness) {
     const platform::PixelRect outer{
-        std::max(frame.left - thickness, monitor.left),
-        std::max(frame.top - thickness, monitor.top),
-        std::min(frame.right + thickness, monitor.right),
-        std::min(frame.bottom + thickness, monitor.bottom),
+        std::max(frame.left - thickness, clip.left),
+        std::max(frame.top - thickness, clip.top),
+        std::min(frame.right + thickness, clip.right),
+        std::min(frame.bottom + thickness, clip.bottom),
     };
     if (outer.left >= outer.right || outer.top >= outer.bottom) {
         return std::nullopt;
@@ -36,18 +64,32 @@ std::optional<platform::PixelRect> FrameAround(const platform::PixelRect& frame,
     return outer;
 }
 
-std::uint32_t FrameColour(const platform::SystemAccent& accent) {
-    if (accent.highContrast || !accent.colorization) {
-        return accent.selection;
+// Maximised and snapped windows keep square corners on Windows 11 too.
+int CornerRadius(const platform::WindowOnScreen& window) {
+    if (window.corners == platform::Corners::Square || window.maximised ||
+        Snapped(window.frame, window.workArea)) {
+        return 0;
     }
-    // 0xAARRGGBB to 0x00BBGGRR; the band is opaque whatever the alpha.
-    const std::uint32_t argb = *accent.colorization;
-    const std::uint32_t red = (argb >> 16) & 0xFF;
-    const std::uint32_t green = (argb >> 8) & 0xFF;
-    const std::uint32_t blue = argb & 0xFF;
-    return red | (green << 8) | (blue << 16);
+    return AtDpi(window.corners == platform::Corners::Round ? kRoundRadius : kRoundSmallRadius,
+                 window.dpi);
 }
 
+std::uint32_t FrameColour(const platform::SystemAccent& accent) {
+    std::optional<std::uint32_t> colour;
+    if (accent.accent) {
+        colour = *accent.accent & 0xFFFFFFU;  // the band is opaque whatever the alpha
+    } else if (accent.colorization) {
+        const std::uint32_t argb = *accent.colorization;
+        colour = Channel(argb, 16) | (Channel(argb, 8) << 8) | (Channel(argb, 0) << 16);
+    }
+    if (accent.highContrast || !colour || !Visible(*colour)) {
+        return accent.selection;
+    }
+    return *colour;
+}
+
+// Across monitors the band shows on each; a maximised window's edges lie off
+// its monitor, so its band keeps to that monitor rather than the next one.
 std::optional<platform::FrameDrawing> FrameFor(const platform::WindowOnScreen& window,
                                                std::uint32_t colour) {
     if (!window.shown) {
@@ -55,38 +97,39 @@ std::optional<platform::FrameDrawing> FrameFor(const platform::WindowOnScreen& w
     }
     const int thickness = FrameThickness(window.dpi);
     const std::optional<platform::PixelRect> outer =
-        FrameAround(window.frame, window.monitor, thickness);
+        FrameAround(window.frame, window.maximised ? window.monitor : window.screen, thickness);
     if (!outer) {
         return std::nullopt;
     }
-    return platform::FrameDrawing{*outer, thickness, colour};
+    return platform::FrameDrawing{*outer, thickness, CornerRadius(window), colour};
 }
 
 void PinFrame::Toggled(platform::Handle window, bool wasTopmost) {
     if (stage_ == Stage::Showing) {
-        End(platform::FrameEnd::AtOnce);
+        highlight_.HideFrame(platform::FrameEnd::AtOnce);
     }
-    stage_ = wasTopmost ? Stage::Idle : Stage::Pinned;
+    if (wasTopmost) {
+        highlight_.WakeIn(0);
+        stage_ = Stage::Idle;
+        return;
+    }
     window_ = window;
+    looksLeft_ = kFrameLooks;
+    stage_ = Stage::Watching;
+    highlight_.WakeIn(kFrameLookMs);  // the toggle is on its way to the window's thread
 }
 
-void PinFrame::Tick() {
+void PinFrame::Wake() {
     switch (stage_) {
         case Stage::Idle:
-            return;
-        case Stage::Pinned:
-            // The toggle's own tick: the window is looked at from the next on.
-            stage_ = Stage::Watching;
-            ticksLeft_ = kFrameWatchTicks;
             return;
         case Stage::Watching:
             Watch();
             return;
         case Stage::Showing:
-            if (--ticksLeft_ == 0) {
-                End(highlight_.AnimationsOn() ? platform::FrameEnd::FadeOut
-                                              : platform::FrameEnd::AtOnce);
-            }
+            highlight_.HideFrame(highlight_.AnimationsOn() ? platform::FrameEnd::FadeOut
+                                                           : platform::FrameEnd::AtOnce);
+            stage_ = Stage::Idle;
             return;
     }
 }
@@ -98,9 +141,11 @@ void PinFrame::Watch() {
         Show(*window);
         return;
     }
-    if (!window || --ticksLeft_ == 0) {
+    if (!window || --looksLeft_ == 0) {
         stage_ = Stage::Idle;
+        return;
     }
+    highlight_.WakeIn(kFrameLookMs);
 }
 
 void PinFrame::Show(const platform::WindowOnScreen& window) {
@@ -112,7 +157,7 @@ void PinFrame::Show(const platform::WindowOnScreen& window) {
     }
     highlight_.ShowFrame(*frame);
     stage_ = Stage::Showing;
-    ticksLeft_ = kFrameShowTicks;
+    highlight_.WakeIn(kFrameShowMs);
 }
 
 }  // namespace pin

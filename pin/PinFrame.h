@@ -1,5 +1,5 @@
-// The brief frame that shows a press pinned the window, drawn once the window
-// really is on top; its absence says the window was not pinned.
+// The brief frame that shows a press pinned the window, drawn as soon as the
+// window really is on top; its absence says the window was not pinned.
 #pragma once
 
 #include <cstdint>
@@ -9,16 +9,22 @@
 
 namespace pin {
 
-// Ticks: a pin is looked for about a second, the frame shows about 0.6 s.
-inline constexpr int kFrameWatchTicks = 5;
-inline constexpr int kFrameShowTicks = 3;
+// The pinned window is looked at every 30 ms for about a second: a window on
+// top is framed within a look, well before the next poll.  The frame shows
+// about 0.6 s.
+inline constexpr unsigned kFrameLookMs = 30;
+inline constexpr int kFrameLooks = 33;
+inline constexpr unsigned kFrameShowMs = 600;
 
-// The band's width at the monitor's DPI: 4 pixels at 96 dpi.
+// The band's width at the window's DPI: 4 pixels at 96 dpi.
 int FrameThickness(int dpi);
-// Just outside the window's visible frame, clipped to its monitor.
+// Just outside the window's visible frame, clipped to what may show it.
 std::optional<platform::PixelRect> FrameAround(const platform::PixelRect& frame,
-                                               const platform::PixelRect& monitor, int thickness);
-// The accent colour; the selection colour without one, and in high contrast.
+                                               const platform::PixelRect& clip, int thickness);
+// Windows 11's radius for the window's corners; 0 where they are square.
+int CornerRadius(const platform::WindowOnScreen& window);
+// The accent colour Settings shows, else the glass colour, else the selection
+// colour; the selection colour in high contrast and for one that can't be seen.
 std::uint32_t FrameColour(const platform::SystemAccent& accent);
 std::optional<platform::FrameDrawing> FrameFor(const platform::WindowOnScreen& window,
                                                std::uint32_t colour);
@@ -29,22 +35,19 @@ class PinFrame {
 
     // An un-pin shows none, and takes a showing one away at once.
     void Toggled(platform::Handle window, bool wasTopmost);
-    void Tick();  // after the tick's toggle, if any
+    // The frame's own timer went off.
+    void Wake();
 
   private:
-    enum class Stage { Idle, Pinned, Watching, Showing };
+    enum class Stage { Idle, Watching, Showing };
 
     void Watch();
     void Show(const platform::WindowOnScreen& window);
-    void End(platform::FrameEnd end) {
-        highlight_.HideFrame(end);
-        stage_ = Stage::Idle;
-    }
 
     platform::Highlight& highlight_;
     Stage stage_ = Stage::Idle;
     platform::Handle window_ = 0;
-    int ticksLeft_ = 0;
+    int looksLeft_ = 0;
 };
 
 }  // namespace pin

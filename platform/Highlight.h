@@ -17,29 +17,44 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
+// How Windows 11 draws a window's corners (DWM_WINDOW_CORNER_PREFERENCE's
+// choices, where Windows rounds at all); square before it.
+enum class Corners { Square, Round, RoundSmall };
+
 struct WindowOnScreen {
     bool topmost = false;
     // Visible and not minimised.
     bool shown = false;
+    bool maximised = false;
     // As seen: without Windows 10's invisible resize borders.
     PixelRect frame;
-    // The whole of the monitor the window is on (most of it).
+    // The whole of the monitor the window is on (most of it), its work area
+    // (a snapped window fills a side of it), and all monitors together.
     PixelRect monitor;
+    PixelRect workArea;
+    PixelRect screen;
+    // Of that monitor: the DPI Windows shows the window at.
     int dpi = 96;
+    // Corners as its style and preference would have them, snapped or not.
+    Corners corners = Corners::Square;
 };
 
 // The colours a frame may take, 0x00BBGGRR like GetSysColor's.
 struct SystemAccent {
     bool highContrast = false;
+    // The accent colour Settings shows, as the shell keeps it (0xAABBGGRR).
+    std::optional<std::uint32_t> accent;
     // DwmGetColorizationColor's, 0xAARRGGBB, where composition is on.
     std::optional<std::uint32_t> colorization;
     std::uint32_t selection = 0;  // COLOR_HIGHLIGHT
 };
 
-// The frame to draw: a band of this thickness just inside outer.
+// The frame to draw: a band of this thickness just inside outer, its inner
+// edge rounded like the window's corners (radius 0: square).
 struct FrameDrawing {
     PixelRect outer;
     int thickness = 0;
+    int radius = 0;
     std::uint32_t colour = 0;  // 0x00BBGGRR
     friend bool operator==(const FrameDrawing&, const FrameDrawing&) = default;
 };
@@ -55,6 +70,9 @@ class Highlight {
     virtual SystemAccent Colours() = 0;
     // "Show animations in Windows" (SPI_GETCLIENTAREAANIMATION).
     virtual bool AnimationsOn() = 0;
+
+    // The frame's own timer: Wake once, ms from now; 0 stops it.
+    virtual void WakeIn(unsigned ms) = 0;
 
     // Shown on top of every window, taking neither the focus nor a click.
     virtual void ShowFrame(const FrameDrawing& frame) = 0;

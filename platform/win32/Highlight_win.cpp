@@ -6,19 +6,61 @@ namespace platform::win {
 namespace {
 
 constexpr UINT_PTR kFadeTimer = 1;
+constexpr UINT_PTR kWakeTimer = 2;
 constexpr UINT kFadeStepMs = 30;  // five steps: a fade of about 0.15 s
 constexpr int kFadeStep = 51;
 constexpr DWORD kExtendedFrameBounds = 9;         // DWMWA_EXTENDED_FRAME_BOUNDS
+constexpr DWORD kCornerPreference = 33;           // DWMWA_WINDOW_CORNER_PREFERENCE
+constexpr DWORD kDoNotRound = 1;                  // DWMWCP_DONOTROUND
+constexpr DWORD kRoundSmall = 3;                  // DWMWCP_ROUNDSMALL
+constexpr DWORD kFirstRoundingBuild = 22000;      // Windows 11
 constexpr int kEffectiveDpi = 0;                  // MDT_EFFECTIVE_DPI
 constexpr UINT kGetClientAreaAnimation = 0x1042;  // SPI_GETCLIENTAREAANIMATION, Vista on
 
-// The frame's hollow inside is this colour, keyed out: any colour but the band's.
-COLORREF HollowColour(std::uint32_t band) {
-    return static_cast<COLORREF>(band ^ 1);
-}
+using GetAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+using UniqueRegion = Unique<HRGN, &::DeleteObject>;
+using UniqueKey = Unique<HKEY, &::RegCloseKey>;
 
 PixelRect AsRect(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
+}
+
+PixelRect VirtualScreen() {
+    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+// RtlGetVersion tells the truth to a program whose manifest names no Windows 10.
+bool WindowsRoundsCorners() {
+    using GetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+    const auto getVersion =
+        ProcAddress<GetVersionFn>(::GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion");
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return getVersion && getVersion(&version) == 0 && version.dwMajorVersion == 10 &&
+           version.dwBuildNumber >= kFirstRoundingBuild;
+}
+
+// The accent colour Settings shows, where the shell keeps it for DWM
+// (0xAABBGGRR); Windows 10 on.
+std::optional<std::uint32_t> ShellAccent() {
+    HKEY raw = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\DWM", 0, KEY_QUERY_VALUE,
+                        &raw) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    const UniqueKey key(raw);
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    if (::RegQueryValueExW(key.get(), L"AccentColor", nullptr, &type,
+                           reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+        type != REG_DWORD || size != sizeof(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace
@@ -33,14 +75,17 @@ std::optional<WindowOnScreen> Win32Highlight::Look(Handle window) {
     }
     return WindowOnScreen{.topmost = (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
                           .shown = ::IsWindowVisible(hwnd) && !::IsIconic(hwnd),
+                          .maximised = ::IsZoomed(hwnd) != FALSE,
                           .frame = VisibleFrame(hwnd),
                           .monitor = AsRect(monitor.rcMonitor),
-                          .dpi = MonitorDpi(onMonitor)};
+                          .workArea = AsRect(monitor.rcWork),
+                          .screen = VirtualScreen(),
+                          .dpi = MonitorDpi(onMonitor),
+                          .corners = CornersOf(hwnd)};
 }
 
 // The window manager knows the frame that shows, without invisible borders.
 PixelRect Win32Highlight::VisibleFrame(HWND hwnd) {
-    using GetAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
     const auto getAttribute = dwmapi_.Entry<GetAttributeFn>("DwmGetWindowAttribute");
     RECT rect{};
     if (!getAttribute || FAILED(getAttribute(hwnd, kExtendedFrameBounds, &rect, sizeof(rect)))) {
@@ -49,6 +94,7 @@ PixelRect Win32Highlight::VisibleFrame(HWND hwnd) {
     return AsRect(rect);
 }
 
+// The DPI Windows shows a window at is that of the monitor with most of it.
 int Win32Highlight::MonitorDpi(HMONITOR monitor) {
     using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     const auto getDpi = shcore_.Entry<GetDpiForMonitorFn>("GetDpiForMonitor");
@@ -60,8 +106,28 @@ int Win32Highlight::MonitorDpi(HMONITOR monitor) {
     return SystemDpi();
 }
 
+// Windows 11 rounds the windows it draws a caption or a sizing border for,
+// unless they ask it not to; one that says nothing takes the default.
+Corners Win32Highlight::CornersOf(HWND hwnd) {
+    const LONG style = ::GetWindowLongW(hwnd, GWL_STYLE);
+    if (!WindowsRoundsCorners() ||
+        ((style & WS_CAPTION) != WS_CAPTION && (style & WS_THICKFRAME) == 0)) {
+        return Corners::Square;
+    }
+    const auto getAttribute = dwmapi_.Entry<GetAttributeFn>("DwmGetWindowAttribute");
+    DWORD preference = 0;
+    if (!getAttribute ||
+        FAILED(getAttribute(hwnd, kCornerPreference, &preference, sizeof(preference)))) {
+        preference = 0;  // DWMWCP_DEFAULT
+    }
+    return preference == kDoNotRound   ? Corners::Square
+           : preference == kRoundSmall ? Corners::RoundSmall
+                                       : Corners::Round;
+}
+
 SystemAccent Win32Highlight::Colours() {
     SystemAccent accent{.highContrast = HighContrastOn(),
+                        .accent = ShellAccent(),
                         .colorization = std::nullopt,
                         .selection = ::GetSysColor(COLOR_HIGHLIGHT)};
     const auto isComposed = dwmapi_.Entry<HRESULT(WINAPI*)(BOOL*)>("DwmIsCompositionEnabled");
@@ -84,7 +150,7 @@ bool Win32Highlight::AnimationsOn() {
 
 // Layered and transparent: clicks go through.  Unowned: the main window's
 // owned windows hide with it in the tray.
-void Win32Highlight::ShowFrame(const FrameDrawing& frame) {
+HWND Win32Highlight::Window() {
     if (!frame_) {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
@@ -96,20 +162,59 @@ void Win32Highlight::ShowFrame(const FrameDrawing& frame) {
             WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
         frame_.reset(::CreateWindowExW(kExStyle, className_, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                                        nullptr, windowClass.hInstance, this));
-        if (!frame_) {
-            return;
-        }
     }
-    const HWND hwnd = frame_.get();
+    return frame_.get();
+}
+
+void Win32Highlight::WakeIn(unsigned ms) {
+    if (const HWND hwnd = Window(); hwnd && ms > 0) {
+        ::SetTimer(hwnd, kWakeTimer, ms, nullptr);
+    } else if (hwnd) {
+        ::KillTimer(hwnd, kWakeTimer);
+    }
+}
+
+void Win32Highlight::ShowFrame(const FrameDrawing& frame) {
+    const HWND hwnd = Window();
+    if (!hwnd) {
+        return;
+    }
     ::KillTimer(hwnd, kFadeTimer);
-    drawing_ = frame;
+    colour_ = frame.colour;
     SetAlpha(255);
     const PixelRect& r = frame.outer;
+    SetShape({r.right - r.left, r.bottom - r.top, frame.thickness, frame.radius});
     ::SetWindowPos(hwnd, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
                    SWP_NOACTIVATE);
     ::InvalidateRect(hwnd, nullptr, FALSE);
     ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     ::UpdateWindow(hwnd);  // painted now, not after the rest of the queue
+}
+
+// The window keeps only the ring: the band's inner edge follows the window's
+// corners, its outer edge the same curve a band further out.  Set again only
+// when the ring changes: the window owns the region it is given.
+void Win32Highlight::SetShape(const Shape& shape) {
+    if (shape == shape_) {
+        return;
+    }
+    const int t = shape.thickness;
+    const int r = shape.radius;
+    // RoundRect regions leave out their right and bottom edges.
+    UniqueRegion ring(r > 0 ? ::CreateRoundRectRgn(0, 0, shape.width + 1, shape.height + 1,
+                                                   2 * (r + t), 2 * (r + t))
+                            : ::CreateRectRgn(0, 0, shape.width, shape.height));
+    const bool solid = shape.width <= 2 * t || shape.height <= 2 * t;  // nothing inside
+    const UniqueRegion hollow(
+        r > 0 && !solid
+            ? ::CreateRoundRectRgn(t, t, shape.width - t + 1, shape.height - t + 1, 2 * r, 2 * r)
+            : ::CreateRectRgn(t, t, solid ? t : shape.width - t, solid ? t : shape.height - t));
+    if (!ring || !hollow || ::CombineRgn(ring.get(), ring.get(), hollow.get(), RGN_DIFF) == ERROR ||
+        ::SetWindowRgn(frame_.get(), ring.get(), FALSE) == 0) {
+        return;
+    }
+    static_cast<void>(ring.release());  // the window's now
+    shape_ = shape;
 }
 
 void Win32Highlight::HideFrame(FrameEnd end) {
@@ -127,29 +232,25 @@ void Win32Highlight::HideFrame(FrameEnd end) {
 
 void Win32Highlight::SetAlpha(int alpha) {
     alpha_ = alpha;
-    ::SetLayeredWindowAttributes(frame_.get(), HollowColour(drawing_.colour),
-                                 static_cast<BYTE>(alpha), LWA_COLORKEY | LWA_ALPHA);
+    ::SetLayeredWindowAttributes(frame_.get(), 0, static_cast<BYTE>(alpha), LWA_ALPHA);
 }
 
 LRESULT Win32Highlight::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT: {  // the band in the frame's colour, the inside keyed out
+        case WM_PAINT: {  // all of it: the region keeps the band
             PAINTSTRUCT paint{};
             const HDC dc = ::BeginPaint(hwnd, &paint);
-            RECT all{};
-            ::GetClientRect(hwnd, &all);
-            const UniqueBrush band(::CreateSolidBrush(drawing_.colour));
-            const UniqueBrush hollow(::CreateSolidBrush(HollowColour(drawing_.colour)));
-            ::FillRect(dc, &all, band.get());
-            const int t = drawing_.thickness;
-            const RECT inside{t, t, all.right - t, all.bottom - t};
-            if (inside.left < inside.right && inside.top < inside.bottom) {
-                ::FillRect(dc, &inside, hollow.get());
-            }
+            const UniqueBrush band(::CreateSolidBrush(colour_));
+            ::FillRect(dc, &paint.rcPaint, band.get());
             ::EndPaint(hwnd, &paint);
             return 0;
         }
         case WM_TIMER:
+            if (wParam == kWakeTimer) {  // once
+                ::KillTimer(hwnd, kWakeTimer);
+                wake_(context_);
+                return 0;
+            }
             if (wParam == kFadeTimer) {
                 if (alpha_ <= kFadeStep) {
                     HideFrame(FrameEnd::AtOnce);
