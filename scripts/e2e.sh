@@ -16,10 +16,16 @@ trap orvane_stop_display EXIT  # set first: a display that fails half-way is end
 orvane_display virtual
 orvane_locale
 prefix="$ORVANE_OUT/e2e-prefix-$ORVANE_ARCH"
-rm -rf "$prefix" "$prefix-120dpi"
+rm -rf "$prefix" "$prefix-120dpi" "$prefix-16bit"
 orvane_prefix "$prefix"
 # A second prefix at 120 dpi: Wine reads the DPI once per session.
 cp -a "$prefix" "$prefix-120dpi"
+# A third on a display of 16 bits a pixel, where no colour may hide the frame.
+cp -a "$prefix" "$prefix-16bit"
+main_display=$DISPLAY
+ORVANE_DEPTH=16 orvane_display virtual
+export ORVANE_16BIT_DISPLAY=$DISPLAY ORVANE_16BIT_PREFIX=$prefix-16bit
+export DISPLAY=$main_display
 export ORVANE_DPI_PREFIX=$prefix-120dpi
 WINEPREFIX=$ORVANE_DPI_PREFIX orvane_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f >/dev/null 2>&1
 WINEPREFIX=$ORVANE_DPI_PREFIX "$WINESERVER" -w

@@ -83,15 +83,17 @@ orvane_prefix() {
 
 # Starts Xvfb and a window manager on a free display when $DISPLAY is unset
 # (or when $1 is "virtual"), of the size ORVANE_SCREEN gives (1024x768 if
-# unset); sets ORVANE_XVFB_PID for orvane_stop_display.
+# unset) and ORVANE_DEPTH's bits a pixel (24); notes them in
+# ORVANE_DISPLAY_PIDS for orvane_stop_display, which ends every one.
 orvane_display() {
   if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != virtual ]; then
     return 0
   fi
   local n=90 i try
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 "${ORVANE_SCREEN:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${ORVANE_SCREEN:-1024x768}x${ORVANE_DEPTH:-24}" -nolisten tcp >/dev/null 2>&1 &
   ORVANE_XVFB_PID=$!
+  ORVANE_DISPLAY_PIDS="$ORVANE_XVFB_PID ${ORVANE_DISPLAY_PIDS:-}"
   export DISPLAY=":$n"
   # Up when it answers; a server that never does is an error, not a slow test.
   for i in $(seq 300); do
@@ -111,6 +113,7 @@ orvane_display() {
     HOME=$ORVANE_OUT/openbox-home openbox --sm-disable \
       --config-file "$ORVANE_ROOT/scripts/openbox-rc.xml" >"$log" 2>&1 &
     ORVANE_WM_PID=$!
+    ORVANE_DISPLAY_PIDS="$ORVANE_WM_PID $ORVANE_DISPLAY_PIDS"
     for i in $(seq 100); do
       xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id #' && break 2
       kill -0 "$ORVANE_WM_PID" 2>/dev/null || break
@@ -135,9 +138,11 @@ orvane_display() {
 # display can't meet a server that is still shutting down.
 orvane_stop_display() {
   [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k >/dev/null 2>&1 || true
-  [ -n "${ORVANE_DPI_PREFIX:-}" ] && WINEPREFIX=$ORVANE_DPI_PREFIX "$WINESERVER" -k >/dev/null 2>&1 || true
-  local pid
-  for pid in ${ORVANE_WM_PID:-} ${ORVANE_XVFB_PID:-}; do
+  local prefix pid
+  for prefix in ${ORVANE_DPI_PREFIX:-} ${ORVANE_16BIT_PREFIX:-}; do
+    WINEPREFIX=$prefix "$WINESERVER" -k >/dev/null 2>&1 || true
+  done
+  for pid in ${ORVANE_DISPLAY_PIDS:-}; do
     kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
   done
   return 0

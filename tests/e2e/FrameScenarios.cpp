@@ -21,6 +21,9 @@ int Thickness() {
 // The pinned window is looked for for a second, the frame shows for about
 // 0.6 s: both with room for a slow tick.
 constexpr int kShowsWithinMs = 1000;
+// The window in front is looked at every 30 ms after a pin, not at the next
+// poll: the frame follows it at once, with room for a slow machine.
+constexpr int kShowsAfterTheWindowMs = 120;
 constexpr int kGoesWithinMs = 1000;
 
 int MsSince(Clock::time_point start) {
@@ -43,13 +46,22 @@ bool NoFrameFor(const Program& program, int ms) {
     return !WaitFor([&] { return FrameShows(program); }, ms);
 }
 
+// As near as a display of 16 bits a pixel keeps a colour: 5 bits of red
+// and blue, 6 of green.
+bool NearlyTheSame(COLORREF a, COLORREF b) {
+    const auto within = [](int x, int y) { return x - y < 8 && y - x < 8; };
+    return within(GetRValue(a), GetRValue(b)) && within(GetGValue(a), GetGValue(b)) &&
+           within(GetBValue(a), GetBValue(b));
+}
+
 // The pixels of the screen from the band's outer edge inwards, in the
 // band's colour: the band's width as it shows.
 int BandWidthOnScreen(POINT outerEdge, COLORREF colour) {
     const HDC screen = ::GetDC(nullptr);
     constexpr int kAtMost = 32;  // wider than any band: something else in that colour
     int width = 0;
-    while (width < kAtMost && ::GetPixel(screen, outerEdge.x, outerEdge.y + width) == colour) {
+    while (width < kAtMost &&
+           NearlyTheSame(::GetPixel(screen, outerEdge.x, outerEdge.y + width), colour)) {
         ++width;
     }
     ::ReleaseDC(nullptr, screen);
@@ -73,15 +85,14 @@ void ShowsAFrameRoundAPinnedWindow(const Paths& paths) {
     ::SetFocus(target.hwnd());
     EXPECT_TRUE(!FrameShows(program));
 
-    Clock::time_point pinned{};
-    EXPECT_TRUE(HoldKeyUntil(VK_F8, [&] {
-        pinned = Clock::now();
-        return target.Topmost();
-    }));
+    KeyDown(VK_F8);
+    EXPECT_TRUE(WaitFor([&] { return target.Topmost(); }, kShowsWithinMs));
+    const auto pinned = Clock::now();
     EXPECT_TRUE(WaitFor([&] { return FrameShows(program); }, kShowsWithinMs));
     const int showsAfterMs = MsSince(pinned);
-    EXPECT_TRUE(showsAfterMs <= kShowsWithinMs);
     const auto shown = Clock::now();
+    KeyUp(VK_F8);
+    EXPECT_TRUE(showsAfterMs <= kShowsAfterTheWindowMs);
     const HWND frame = FrameOf(program);
     const int thickness = Thickness();
 
@@ -117,8 +128,11 @@ void ShowsAFrameRoundAPinnedWindow(const Paths& paths) {
             return band == thickness;
         },
         kPollMs);
-    std::printf("band on the screen: %d pixels wide at %d pixels for 4 at 96 dpi\n", band,
-                thickness);
+    const HDC screenDc = ::GetDC(nullptr);
+    std::printf(
+        "band on the screen: %d pixels wide at %d pixels for 4 at 96 dpi, %d bits a pixel\n", band,
+        thickness, ::GetDeviceCaps(screenDc, BITSPIXEL));
+    ::ReleaseDC(nullptr, screenDc);
     EXPECT_EQ(band, thickness);
     EXPECT_EQ(::WindowFromPoint(onBand), beneath);
     const POINT inside{(window.left + window.right) / 2, (window.top + window.bottom) / 2};
