@@ -40,3 +40,8 @@ void __verbose_terminate_handler() {
     std::abort();
 }
 }  // namespace __gnu_cxx
+
+// The runtime's report of a math error prints to that console too.
+extern "C" int _matherr(struct _exception*) {
+    return 0;  // as if unhandled: the function sets errno and returns its value
+}

@@ -66,11 +66,11 @@ std::optional<platform::PixelRect> FrameAround(const platform::PixelRect& frame,
 
 // Maximised and snapped windows keep square corners on Windows 11 too.
 int CornerRadius(const platform::WindowOnScreen& window) {
-    if (window.corners == platform::Corners::Square || window.maximised ||
+    if (window.corners == platform::Corners::DoNotRound || window.maximised ||
         Snapped(window.frame, window.workArea)) {
         return 0;
     }
-    return AtDpi(window.corners == platform::Corners::Round ? kRoundRadius : kRoundSmallRadius,
+    return AtDpi(window.corners == platform::Corners::RoundSmall ? kRoundSmallRadius : kRoundRadius,
                  window.dpi);
 }
 

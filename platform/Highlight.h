@@ -17,9 +17,9 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
-// How Windows 11 draws a window's corners (DWM_WINDOW_CORNER_PREFERENCE's
-// choices, where Windows rounds at all); square before it.
-enum class Corners { Square, Round, RoundSmall };
+// How Windows 11 rounds a window's corners, in DWM_WINDOW_CORNER_PREFERENCE's
+// values; DoNotRound too before Windows 11 and for windows it leaves square.
+enum class Corners : std::uint32_t { Default = 0, DoNotRound = 1, Round = 2, RoundSmall = 3 };
 
 struct WindowOnScreen {
     bool topmost = false;
@@ -36,7 +36,7 @@ struct WindowOnScreen {
     // Of that monitor: the DPI Windows shows the window at.
     int dpi = 96;
     // Corners as its style and preference would have them, snapped or not.
-    Corners corners = Corners::Square;
+    Corners corners = Corners::DoNotRound;
 };
 
 // The colours a frame may take, 0x00BBGGRR like GetSysColor's.

@@ -38,7 +38,7 @@ inline bool TellStandardRunIsRunning(std::optional<std::uint32_t> ours,
 
 // In the user guide's words (docs/使用说明.md).
 inline constexpr char kStandardRunIsRunningMessage[] =
-    "本工具已经有一份在运行，它没有以管理员身份运行，置顶不了以管理员身份运行的程序的窗口。"
-    "请先退出它（点击它主窗口右上角的关闭按钮），再以管理员身份运行本工具。";
+    "已经有一份本工具在运行，它没有以管理员身份运行，置顶不了以管理员身份运行的程序的窗口。"
+    "请先关闭它的主窗口退出它，再以管理员身份运行本工具。";
 
 }  // namespace platform

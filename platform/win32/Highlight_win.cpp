@@ -11,8 +11,6 @@ constexpr UINT kFadeStepMs = 30;  // five steps: a fade of about 0.15 s
 constexpr int kFadeStep = 51;
 constexpr DWORD kExtendedFrameBounds = 9;         // DWMWA_EXTENDED_FRAME_BOUNDS
 constexpr DWORD kCornerPreference = 33;           // DWMWA_WINDOW_CORNER_PREFERENCE
-constexpr DWORD kDoNotRound = 1;                  // DWMWCP_DONOTROUND
-constexpr DWORD kRoundSmall = 3;                  // DWMWCP_ROUNDSMALL
 constexpr DWORD kFirstRoundingBuild = 22000;      // Windows 11
 constexpr int kEffectiveDpi = 0;                  // MDT_EFFECTIVE_DPI
 constexpr UINT kGetClientAreaAnimation = 0x1042;  // SPI_GETCLIENTAREAANIMATION, Vista on
@@ -63,6 +61,38 @@ std::optional<std::uint32_t> ShellAccent() {
     return value;
 }
 
+// The window manager knows the frame that shows, without invisible borders.
+PixelRect VisibleFrame(HWND hwnd, GetAttributeFn getAttribute) {
+    RECT rect{};
+    if (!getAttribute || FAILED(getAttribute(hwnd, kExtendedFrameBounds, &rect, sizeof(rect)))) {
+        ::GetWindowRect(hwnd, &rect);
+    }
+    return AsRect(rect);
+}
+
+// Windows 11 rounds the windows it draws a caption or a sizing border for,
+// unless they ask it not to; one that says nothing takes the default.
+Corners CornersOf(HWND hwnd, GetAttributeFn getAttribute) {
+    const LONG style = ::GetWindowLongW(hwnd, GWL_STYLE);
+    if (!WindowsRoundsCorners() ||
+        ((style & WS_CAPTION) != WS_CAPTION && (style & WS_THICKFRAME) == 0)) {
+        return Corners::DoNotRound;
+    }
+    Corners corners = Corners::Default;
+    if (getAttribute && FAILED(getAttribute(hwnd, kCornerPreference, &corners, sizeof(corners)))) {
+        corners = Corners::Default;
+    }
+    return corners;
+}
+
+// A rectangle with its corners rounded by radius; RoundRect regions leave
+// out their right and bottom edges, so they are given one more.
+HRGN RoundedRegion(int left, int top, int right, int bottom, int radius) {
+    return radius > 0
+               ? ::CreateRoundRectRgn(left, top, right + 1, bottom + 1, 2 * radius, 2 * radius)
+               : ::CreateRectRgn(left, top, right, bottom);
+}
+
 }  // namespace
 
 std::optional<WindowOnScreen> Win32Highlight::Look(Handle window) {
@@ -73,25 +103,16 @@ std::optional<WindowOnScreen> Win32Highlight::Look(Handle window) {
     if (!::IsWindow(hwnd) || !::GetMonitorInfoW(onMonitor, &monitor)) {
         return std::nullopt;
     }
+    const auto getAttribute = dwmapi_.Entry<GetAttributeFn>("DwmGetWindowAttribute");
     return WindowOnScreen{.topmost = (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
                           .shown = ::IsWindowVisible(hwnd) && !::IsIconic(hwnd),
                           .maximised = ::IsZoomed(hwnd) != FALSE,
-                          .frame = VisibleFrame(hwnd),
+                          .frame = VisibleFrame(hwnd, getAttribute),
                           .monitor = AsRect(monitor.rcMonitor),
                           .workArea = AsRect(monitor.rcWork),
                           .screen = VirtualScreen(),
                           .dpi = MonitorDpi(onMonitor),
-                          .corners = CornersOf(hwnd)};
-}
-
-// The window manager knows the frame that shows, without invisible borders.
-PixelRect Win32Highlight::VisibleFrame(HWND hwnd) {
-    const auto getAttribute = dwmapi_.Entry<GetAttributeFn>("DwmGetWindowAttribute");
-    RECT rect{};
-    if (!getAttribute || FAILED(getAttribute(hwnd, kExtendedFrameBounds, &rect, sizeof(rect)))) {
-        ::GetWindowRect(hwnd, &rect);
-    }
-    return AsRect(rect);
+                          .corners = CornersOf(hwnd, getAttribute)};
 }
 
 // The DPI Windows shows a window at is that of the monitor with most of it.
@@ -104,25 +125,6 @@ int Win32Highlight::MonitorDpi(HMONITOR monitor) {
         return static_cast<int>(x);
     }
     return SystemDpi();
-}
-
-// Windows 11 rounds the windows it draws a caption or a sizing border for,
-// unless they ask it not to; one that says nothing takes the default.
-Corners Win32Highlight::CornersOf(HWND hwnd) {
-    const LONG style = ::GetWindowLongW(hwnd, GWL_STYLE);
-    if (!WindowsRoundsCorners() ||
-        ((style & WS_CAPTION) != WS_CAPTION && (style & WS_THICKFRAME) == 0)) {
-        return Corners::Square;
-    }
-    const auto getAttribute = dwmapi_.Entry<GetAttributeFn>("DwmGetWindowAttribute");
-    DWORD preference = 0;
-    if (!getAttribute ||
-        FAILED(getAttribute(hwnd, kCornerPreference, &preference, sizeof(preference)))) {
-        preference = 0;  // DWMWCP_DEFAULT
-    }
-    return preference == kDoNotRound   ? Corners::Square
-           : preference == kRoundSmall ? Corners::RoundSmall
-                                       : Corners::Round;
 }
 
 SystemAccent Win32Highlight::Colours() {
@@ -200,16 +202,12 @@ void Win32Highlight::SetShape(const Shape& shape) {
     }
     const int t = shape.thickness;
     const int r = shape.radius;
-    // RoundRect regions leave out their right and bottom edges.
-    UniqueRegion ring(r > 0 ? ::CreateRoundRectRgn(0, 0, shape.width + 1, shape.height + 1,
-                                                   2 * (r + t), 2 * (r + t))
-                            : ::CreateRectRgn(0, 0, shape.width, shape.height));
-    const bool solid = shape.width <= 2 * t || shape.height <= 2 * t;  // nothing inside
-    const UniqueRegion hollow(
-        r > 0 && !solid
-            ? ::CreateRoundRectRgn(t, t, shape.width - t + 1, shape.height - t + 1, 2 * r, 2 * r)
-            : ::CreateRectRgn(t, t, solid ? t : shape.width - t, solid ? t : shape.height - t));
-    if (!ring || !hollow || ::CombineRgn(ring.get(), ring.get(), hollow.get(), RGN_DIFF) == ERROR ||
+    UniqueRegion ring(RoundedRegion(0, 0, shape.width, shape.height, r > 0 ? r + t : 0));
+    const UniqueRegion inside(shape.width > 2 * t && shape.height > 2 * t
+                                  ? RoundedRegion(t, t, shape.width - t, shape.height - t, r)
+                                  : nullptr);  // all band
+    if (!ring ||
+        (inside && ::CombineRgn(ring.get(), ring.get(), inside.get(), RGN_DIFF) == ERROR) ||
         ::SetWindowRgn(frame_.get(), ring.get(), FALSE) == 0) {
         return;
     }

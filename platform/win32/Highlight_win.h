@@ -33,9 +33,7 @@ class Win32Highlight final : public Highlight {
     };
 
     HWND Window();
-    PixelRect VisibleFrame(HWND hwnd);
     int MonitorDpi(HMONITOR monitor);
-    Corners CornersOf(HWND hwnd);
     void SetShape(const Shape& shape);
     void SetAlpha(int alpha);
 

@@ -26,7 +26,7 @@ class FakeHighlight final : public platform::Highlight {
                                                      .workArea = {0, 0, 1920, 1040},
                                                      .screen = {0, 0, 1920, 1080},
                                                      .dpi = 96,
-                                                     .corners = platform::Corners::Square};
+                                                     .corners = platform::Corners::DoNotRound};
     std::map<platform::Handle, platform::WindowOnScreen> places;
     platform::SystemAccent accent{false, std::nullopt, std::nullopt, 0xD77800};
     bool animations = false;

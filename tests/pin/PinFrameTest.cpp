@@ -205,7 +205,7 @@ TEST(PinFrame, RoundsItsCornersLikeTheWindows) {
         int dpi;
         int radius;
     } rows[] = {
-        {"square corners", Corners::Square, {100, 100, 500, 400}, false, 96, 0},
+        {"square corners", Corners::DoNotRound, {100, 100, 500, 400}, false, 96, 0},
         {"round", Corners::Round, {100, 100, 500, 400}, false, 96, 8},
         {"round at 144 dpi", Corners::Round, {100, 100, 500, 400}, false, 144, 12},
         {"small round ones", Corners::RoundSmall, {100, 100, 500, 400}, false, 96, 4},
