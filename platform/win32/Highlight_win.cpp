@@ -70,12 +70,11 @@ PixelRect VisibleFrame(HWND hwnd, GetAttributeFn getAttribute) {
     return AsRect(rect);
 }
 
-// Windows 11 rounds the windows it draws a caption or a sizing border for,
-// unless they ask it not to; one that says nothing takes the default.
+// Windows 11 rounds the windows it draws a border, a caption or a sizing
+// frame for, unless they ask it not to; one that says nothing takes the default.
 Corners CornersOf(HWND hwnd, GetAttributeFn getAttribute) {
     const LONG style = ::GetWindowLongW(hwnd, GWL_STYLE);
-    if (!WindowsRoundsCorners() ||
-        ((style & WS_CAPTION) != WS_CAPTION && (style & WS_THICKFRAME) == 0)) {
+    if (!WindowsRoundsCorners() || (style & (WS_CAPTION | WS_THICKFRAME)) == 0) {
         return Corners::DoNotRound;
     }
     Corners corners = Corners::Default;
