@@ -70,8 +70,11 @@ int CornerRadius(const platform::WindowOnScreen& window) {
         Snapped(window.frame, window.workArea)) {
         return 0;
     }
-    return AtDpi(window.corners == platform::Corners::RoundSmall ? kRoundSmallRadius : kRoundRadius,
-                 window.dpi);
+    const platform::PixelRect& f = window.frame;  // no wider than a tiny window allows
+    return std::min(
+        {AtDpi(window.corners == platform::Corners::RoundSmall ? kRoundSmallRadius : kRoundRadius,
+               window.dpi),
+         (f.right - f.left) / 2, (f.bottom - f.top) / 2});
 }
 
 std::uint32_t FrameColour(const platform::SystemAccent& accent) {

@@ -1,6 +1,8 @@
 // A brief frame round another program's window.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -58,6 +60,45 @@ struct FrameDrawing {
     std::uint32_t colour = 0;  // 0x00BBGGRR
     friend bool operator==(const FrameDrawing&, const FrameDrawing&) = default;
 };
+
+// Pixels [from, to) of one row of the frame's picture; empty when to <= from.
+struct Span {
+    int from = 0;
+    int to = 0;
+    bool operator==(const Span&) const = default;
+};
+
+// How far in from the sides a rectangle with round corners begins in row y:
+// a pixel is in when its centre lies within the corner's circle.
+inline int CornerInset(int y, int height, int radius) {
+    const int fromEdge = std::min(y, height - 1 - y);
+    if (radius <= 0 || fromEdge >= radius) {
+        return 0;
+    }
+    // Doubled: pixel centres at odd values, the circle's centre at 2 * radius.
+    const int dy = 2 * radius - (2 * fromEdge + 1);
+    int inset = 0;
+    for (int dx = 2 * radius - 1; inset < radius && dx * dx + dy * dy > 4 * radius * radius;
+         dx -= 2) {
+        ++inset;
+    }
+    return inset;
+}
+
+// The band's pixels in row y of the frame's picture: the whole row, or its
+// two ends round the hollow.
+inline std::array<Span, 2> BandInRow(const FrameDrawing& frame, int y) {
+    const int width = frame.outer.right - frame.outer.left;
+    const int height = frame.outer.bottom - frame.outer.top;
+    const int t = frame.thickness;
+    const int r = frame.radius;
+    const int outer = CornerInset(y, height, r > 0 ? r + t : 0);
+    if (y < t || y >= height - t || width <= 2 * t) {
+        return {Span{outer, width - outer}, Span{}};
+    }
+    const int inner = t + CornerInset(y - t, height - 2 * t, r);
+    return {Span{outer, inner}, Span{width - inner, width - outer}};
+}
 
 enum class FrameEnd { AtOnce, FadeOut };
 

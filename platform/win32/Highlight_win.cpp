@@ -1,5 +1,8 @@
 #include "platform/win32/Highlight_win.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "platform/win32/Window_win.h"
 
 namespace platform::win {
@@ -16,7 +19,6 @@ constexpr int kEffectiveDpi = 0;                  // MDT_EFFECTIVE_DPI
 constexpr UINT kGetClientAreaAnimation = 0x1042;  // SPI_GETCLIENTAREAANIMATION, Vista on
 
 using GetAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
-using UniqueRegion = Unique<HRGN, &::DeleteObject>;
 using UniqueKey = Unique<HKEY, &::RegCloseKey>;
 
 PixelRect AsRect(const RECT& r) {
@@ -82,14 +84,6 @@ Corners CornersOf(HWND hwnd, GetAttributeFn getAttribute) {
         corners = Corners::Default;
     }
     return corners;
-}
-
-// A rectangle with its corners rounded by radius; RoundRect regions leave
-// out their right and bottom edges, so they are given one more.
-HRGN RoundedRegion(int left, int top, int right, int bottom, int radius) {
-    return radius > 0
-               ? ::CreateRoundRectRgn(left, top, right + 1, bottom + 1, 2 * radius, 2 * radius)
-               : ::CreateRectRgn(left, top, right, bottom);
 }
 
 }  // namespace
@@ -175,43 +169,41 @@ void Win32Highlight::WakeIn(unsigned ms) {
     }
 }
 
+// A picture with an alpha channel: the band opaque, the rest clear, so no
+// colour of the screen's can hide the band or show through as it.  Windows
+// keeps its own copy: the picture goes at once.
 void Win32Highlight::ShowFrame(const FrameDrawing& frame) {
     const HWND hwnd = Window();
-    if (!hwnd) {
+    const int width = frame.outer.right - frame.outer.left;
+    const int height = frame.outer.bottom - frame.outer.top;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const UniqueBitmap picture(
+        ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));  // all clear
+    const MemoryDC dc(::CreateCompatibleDC(nullptr));
+    if (!hwnd || !picture || !dc) {
         return;
     }
     ::KillTimer(hwnd, kFadeTimer);
-    colour_ = frame.colour;
-    SetAlpha(255);
-    const PixelRect& r = frame.outer;
-    SetShape({r.right - r.left, r.bottom - r.top, frame.thickness, frame.radius});
-    ::SetWindowPos(hwnd, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                   SWP_NOACTIVATE);
-    ::InvalidateRect(hwnd, nullptr, FALSE);
-    ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
-    ::UpdateWindow(hwnd);  // painted now, not after the rest of the queue
-}
-
-// The window keeps only the ring: the band's inner edge follows the window's
-// corners, its outer edge the same curve a band further out.  Set again only
-// when the ring changes: the window owns the region it is given.
-void Win32Highlight::SetShape(const Shape& shape) {
-    if (shape == shape_) {
-        return;
+    // Premultiplied, opaque: the colour as it is, 0xAARRGGBB in memory.
+    const std::uint32_t band = 0xFF000000U | (frame.colour & 0xFF00U) |
+                               ((frame.colour & 0xFFU) << 16) | ((frame.colour >> 16) & 0xFFU);
+    auto* row = static_cast<std::uint32_t*>(bits);
+    for (int y = 0; y < height; ++y, row += width) {
+        for (const Span& span : BandInRow(frame, y)) {
+            std::fill(row + span.from, row + std::max(span.from, span.to), band);
+        }
     }
-    const int t = shape.thickness;
-    const int r = shape.radius;
-    UniqueRegion ring(RoundedRegion(0, 0, shape.width, shape.height, r > 0 ? r + t : 0));
-    const UniqueRegion inside(shape.width > 2 * t && shape.height > 2 * t
-                                  ? RoundedRegion(t, t, shape.width - t, shape.height - t, r)
-                                  : nullptr);  // all band
-    if (!ring ||
-        (inside && ::CombineRgn(ring.get(), ring.get(), inside.get(), RGN_DIFF) == ERROR) ||
-        ::SetWindowRgn(frame_.get(), ring.get(), FALSE) == 0) {
-        return;
-    }
-    static_cast<void>(ring.release());  // the window's now
-    shape_ = shape;
+    const SelectObjectScope selected(dc.get(), picture.get());
+    POINT at{frame.outer.left, frame.outer.top};
+    SIZE size{width, height};
+    POINT origin{};
+    alpha_ = 255;
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    ::UpdateLayeredWindow(hwnd, nullptr, &at, &size, dc.get(), &origin, 0, &blend, ULW_ALPHA);
+    ::SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void Win32Highlight::HideFrame(FrameEnd end) {
@@ -227,21 +219,20 @@ void Win32Highlight::HideFrame(FrameEnd end) {
     ::ShowWindow(hwnd, SW_HIDE);
 }
 
-void Win32Highlight::SetAlpha(int alpha) {
-    alpha_ = alpha;
-    ::SetLayeredWindowAttributes(frame_.get(), 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+// The same picture, fainter.
+void Win32Highlight::Fade() {
+    if (alpha_ <= kFadeStep) {
+        HideFrame(FrameEnd::AtOnce);
+        return;
+    }
+    alpha_ -= kFadeStep;
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha_), AC_SRC_ALPHA};
+    ::UpdateLayeredWindow(frame_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, 0, &blend,
+                          ULW_ALPHA);
 }
 
 LRESULT Win32Highlight::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT: {  // all of it: the region keeps the band
-            PAINTSTRUCT paint{};
-            const HDC dc = ::BeginPaint(hwnd, &paint);
-            const UniqueBrush band(::CreateSolidBrush(colour_));
-            ::FillRect(dc, &paint.rcPaint, band.get());
-            ::EndPaint(hwnd, &paint);
-            return 0;
-        }
         case WM_TIMER:
             if (wParam == kWakeTimer) {  // once
                 ::KillTimer(hwnd, kWakeTimer);
@@ -249,11 +240,7 @@ LRESULT Win32Highlight::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
                 return 0;
             }
             if (wParam == kFadeTimer) {
-                if (alpha_ <= kFadeStep) {
-                    HideFrame(FrameEnd::AtOnce);
-                } else {
-                    SetAlpha(alpha_ - kFadeStep);
-                }
+                Fade();
                 return 0;
             }
             break;

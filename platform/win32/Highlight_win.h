@@ -1,5 +1,5 @@
-// The frame for real: one pop-up, made at the first pin and kept, hollow by
-// its window region, so that no colour of the screen's can hide its band.
+// The frame for real: one layered pop-up with a picture of the band, made at
+// the first pin and kept.
 #pragma once
 
 #include "platform/Highlight.h"
@@ -23,19 +23,9 @@ class Win32Highlight final : public Highlight {
     LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    // The band's ring; the window's region changes only with it.
-    struct Shape {
-        int width = 0;
-        int height = 0;
-        int thickness = 0;
-        int radius = 0;
-        bool operator==(const Shape&) const = default;
-    };
-
     HWND Window();
     int MonitorDpi(HMONITOR monitor);
-    void SetShape(const Shape& shape);
-    void SetAlpha(int alpha);
+    void Fade();
 
     const wchar_t* className_;
     WakeFn wake_;
@@ -43,8 +33,6 @@ class Win32Highlight final : public Highlight {
     UniqueWindow frame_;
     LazyLibrary dwmapi_{L"dwmapi.dll"};  // Vista on
     LazyLibrary shcore_{L"shcore.dll"};  // Windows 8.1 on
-    Shape shape_;
-    std::uint32_t colour_ = 0;
     int alpha_ = 255;
 };
 
